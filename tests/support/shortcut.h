@@ -1,0 +1,11 @@
+// Shortcut files for test desktops, made through the shell link object as the shell itself makes them.
+#pragma once
+
+#include <string>
+
+namespace velmora::test {
+
+// COM must be initialised on the calling thread.
+bool CreateShortcutFile(const std::string& linkPath, const std::string& targetPath);
+
+}  // namespace velmora::test
