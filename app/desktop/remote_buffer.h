@@ -10,7 +10,7 @@
 namespace velmora {
 
 class RemoteBuffer {
-public:
+  public:
     RemoteBuffer() = default;
     // Read-write, never executable: the buffers only carry list-view records and texts.
     static RemoteBuffer Allocate(HANDLE process, size_t size) noexcept {
@@ -50,11 +50,10 @@ public:
     bool Read(void* data, size_t size, size_t offset = 0) const noexcept {
         SIZE_T read = 0;
         return offset + size <= size_ &&
-               ReadProcessMemory(process_, static_cast<char*>(address_) + offset, data, size, &read) &&
-               read == size;
+               ReadProcessMemory(process_, static_cast<char*>(address_) + offset, data, size, &read) && read == size;
     }
 
-private:
+  private:
     RemoteBuffer(HANDLE process, void* address, size_t size) : process_(process), address_(address), size_(size) {}
     void Free() noexcept {
         if (address_)

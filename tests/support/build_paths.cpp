@@ -39,8 +39,8 @@ std::string MakeScratchDirectory(const std::string& prefix) {
     char temp[MAX_PATH] = {};
     GetTempPathA(sizeof(temp), temp);
     for (unsigned attempt = GetTickCount();; ++attempt) {
-        const std::string path = std::string(temp) + prefix + "-" + std::to_string(GetCurrentProcessId()) + "-" +
-                                 std::to_string(attempt);
+        const std::string path =
+            std::string(temp) + prefix + "-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(attempt);
         if (CreateDirectoryA(path.c_str(), nullptr))
             return path;
         if (GetLastError() != ERROR_ALREADY_EXISTS) {

@@ -9,7 +9,7 @@
 namespace velmora::test {
 
 class Process {
-public:
+  public:
     // Null when the process cannot be created (a test failure is recorded).
     static std::optional<Process> Start(const std::string& commandLine, const std::string& directory = {});
 
@@ -26,7 +26,7 @@ public:
     std::optional<DWORD> WaitForExit(DWORD timeoutMs);
     void Terminate();
 
-private:
+  private:
     Process(HANDLE handle, DWORD id) : handle_(handle), id_(id) {}
     HANDLE handle_ = nullptr;
     DWORD id_ = 0;

@@ -1,8 +1,8 @@
 #include "tests/support/shortcut.h"
 
-#include <windows.h>
 #include <objidl.h>
 #include <shlobj.h>
+#include <windows.h>
 
 #include <vector>
 
@@ -11,7 +11,7 @@ namespace {
 
 template <typename Interface>
 class ComPtr {
-public:
+  public:
     ComPtr() = default;
     ComPtr(const ComPtr&) = delete;
     ComPtr& operator=(const ComPtr&) = delete;
@@ -23,7 +23,7 @@ public:
     Interface** put() { return &pointer_; }
     void** put_void() { return reinterpret_cast<void**>(&pointer_); }
 
-private:
+  private:
     Interface* pointer_ = nullptr;
 };
 

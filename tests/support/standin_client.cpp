@@ -58,7 +58,8 @@ std::optional<StandInItem> ParseReportLine(const std::string& line) {
 
 }  // namespace
 
-std::string WriteFixtureFile(const std::string& directory, const std::string& name,
+std::string WriteFixtureFile(const std::string& directory,
+                             const std::string& name,
                              const std::vector<FixtureIcon>& icons) {
     const std::string path = directory + "\\" + name;
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
@@ -70,7 +71,8 @@ std::string WriteFixtureFile(const std::string& directory, const std::string& na
 }
 
 std::optional<StandInDesktop> StandInDesktop::Start(const std::vector<std::string>& options,
-                                                     const std::vector<FixtureIcon>& fixture, Bits bits) {
+                                                    const std::vector<FixtureIcon>& fixture,
+                                                    Bits bits) {
     const std::string scratch = MakeScratchDirectory("standin");
     if (scratch.empty())
         return std::nullopt;
@@ -87,9 +89,8 @@ std::optional<StandInDesktop> StandInDesktop::Start(const std::vector<std::strin
     if (!process)
         return std::nullopt;
     const DWORD id = process->id();
-    const bool ready = WaitFor("the stand-in desktop to be ready", kDefaultTimeoutMs, [&] {
-        return AllReady(id) || !process->Running();
-    });
+    const bool ready = WaitFor("the stand-in desktop to be ready", kDefaultTimeoutMs,
+                               [&] { return AllReady(id) || !process->Running(); });
     if (!ready || !process->Running()) {
         ADD_FAILURE() << "the stand-in desktop did not come up: " << commandLine;
         return std::nullopt;
@@ -100,8 +101,8 @@ std::optional<StandInDesktop> StandInDesktop::Start(const std::vector<std::strin
 std::optional<std::vector<StandInItem>> StandInDesktop::Report() const {
     const std::vector<HWND> windows = TopWindowsOf(process_.id());
     DWORD_PTR written = 0;
-    if (windows.empty() || !SendMessageTimeoutA(windows.front(), standin::kReportMessage, 0, 0, SMTO_ABORTIFHUNG,
-                                                5000, &written) ||
+    if (windows.empty() ||
+        !SendMessageTimeoutA(windows.front(), standin::kReportMessage, 0, 0, SMTO_ABORTIFHUNG, 5000, &written) ||
         !written) {
         ADD_FAILURE() << "the stand-in desktop did not write its report";
         return std::nullopt;

@@ -26,7 +26,7 @@ struct FixtureIcon {
 };
 
 class StandInDesktop {
-public:
+  public:
     enum class Bits { k64, k32 };
 
     // Starts the stand-in with these options (see its --help-less option list) and waits until every
@@ -40,7 +40,7 @@ public:
     // Every item of every view, as the stand-in's own list views report them.
     std::optional<std::vector<StandInItem>> Report() const;
 
-private:
+  private:
     StandInDesktop(Process process, std::string reportPath)
         : process_(std::move(process)), reportPath_(std::move(reportPath)) {}
     Process process_;
@@ -48,7 +48,8 @@ private:
 };
 
 // Writes a fixture file ("caption<TAB>x<TAB>y" lines) and returns its path.
-std::string WriteFixtureFile(const std::string& directory, const std::string& name,
+std::string WriteFixtureFile(const std::string& directory,
+                             const std::string& name,
                              const std::vector<FixtureIcon>& icons);
 
 }  // namespace velmora::test

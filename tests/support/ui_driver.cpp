@@ -55,9 +55,9 @@ BoxIcon RecogniseIcon(HWND iconControl) {
     const COLORREF background = GetPixel(shown, 0, 0);
 
     const std::pair<BoxIcon, LPCSTR> candidates[] = {{BoxIcon::kError, IDI_HAND},
-                                                    {BoxIcon::kWarning, IDI_EXCLAMATION},
-                                                    {BoxIcon::kInformation, IDI_ASTERISK},
-                                                    {BoxIcon::kQuestion, IDI_QUESTION}};
+                                                     {BoxIcon::kWarning, IDI_EXCLAMATION},
+                                                     {BoxIcon::kInformation, IDI_ASTERISK},
+                                                     {BoxIcon::kQuestion, IDI_QUESTION}};
     BoxIcon best = BoxIcon::kNone;
     long long bestDistance = -1;
     for (const auto& [kind, id] : candidates) {
@@ -96,7 +96,8 @@ HWND FindTopWindow(DWORD processId, const std::string& className, const char* ti
     for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT)) {
         DWORD owner = 0;
         GetWindowThreadProcessId(window, &owner);
-        if ((processId && owner != processId) || !IsWindowVisible(window) || lstrcmpiA(ClassOf(window).c_str(), className.c_str()))
+        if ((processId && owner != processId) || !IsWindowVisible(window) ||
+            lstrcmpiA(ClassOf(window).c_str(), className.c_str()))
             continue;
         if (title && ReadText(window) != title)
             continue;

@@ -13,7 +13,9 @@ namespace velmora::test {
 
 // The first visible top-level window, in z-order, of the process (0: of any process) with the class
 // (and the title, when given).
-HWND WaitForTopWindow(DWORD processId, const std::string& className, const char* title = nullptr,
+HWND WaitForTopWindow(DWORD processId,
+                      const std::string& className,
+                      const char* title = nullptr,
                       DWORD timeoutMs = kDefaultTimeoutMs);
 HWND FindTopWindow(DWORD processId, const std::string& className, const char* title = nullptr);
 bool WaitForWindowGone(HWND window, DWORD timeoutMs = kDefaultTimeoutMs);

@@ -1,7 +1,7 @@
 #include "tests/support/standin_desktop/desktop_items.h"
 
-#include <windows.h>
 #include <shlobj.h>
+#include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -12,8 +12,7 @@ namespace standin {
 namespace {
 
 bool EndsWithNoCase(const std::string& text, const std::string& suffix) {
-    return text.size() >= suffix.size() &&
-           lstrcmpiA(text.c_str() + text.size() - suffix.size(), suffix.c_str()) == 0;
+    return text.size() >= suffix.size() && lstrcmpiA(text.c_str() + text.size() - suffix.size(), suffix.c_str()) == 0;
 }
 
 std::string CaptionOf(const std::string& name, bool isDirectory, const std::vector<std::string>& hidden) {

@@ -1,7 +1,7 @@
 // A stand-in for the shell's desktop as Velmora sees it: top-level shell windows holding a
 // "SHELLDLL_DefView" that holds a real "SysListView32" in icon view.
-#include <windows.h>
 #include <commctrl.h>
+#include <windows.h>
 
 #include <cstdio>
 #include <fstream>
@@ -88,8 +88,7 @@ void Rescan(View& view) {
         LVFINDINFOA find = {};
         find.flags = LVFI_PARAM;
         find.lParam = it->first;
-        const int index =
-            static_cast<int>(SendMessageA(view.list, LVM_FINDITEMA, -1, reinterpret_cast<LPARAM>(&find)));
+        const int index = static_cast<int>(SendMessageA(view.list, LVM_FINDITEMA, -1, reinterpret_cast<LPARAM>(&find)));
         if (index >= 0)
             ListView_DeleteItem(view.list, index);
         it = view.folderPaths.erase(it);
@@ -122,8 +121,8 @@ bool WriteReport() {
             POINT position = {};
             SendMessageA(list, LVM_GETITEMPOSITION, i, reinterpret_cast<LPARAM>(&position));
             char numbers[160];
-            std::snprintf(numbers, sizeof(numbers), "%ld,%ld,%ld,%ld\t%ld,%ld", bounds.left, bounds.top,
-                          bounds.right, bounds.bottom, position.x, position.y);
+            std::snprintf(numbers, sizeof(numbers), "%ld,%ld,%ld,%ld\t%ld,%ld", bounds.left, bounds.top, bounds.right,
+                          bounds.bottom, position.x, position.y);
             report << v << '\t' << i << '\t' << ItemText(list, i) << '\t' << numbers << "\r\n";
         }
     }
@@ -168,8 +167,8 @@ HWND CreateListView(HWND parent, int width, int height, HINSTANCE instance) {
     DWORD style = WS_CHILD | WS_VISIBLE | LVS_ICON | LVS_SHAREIMAGELISTS;
     if (g_desktop->options.autoArrange)
         style |= LVS_AUTOARRANGE;
-    HWND list = CreateWindowExA(0, WC_LISTVIEWA, "FolderView", style, 0, 0, width, height, parent, nullptr,
-                                instance, nullptr);
+    HWND list =
+        CreateWindowExA(0, WC_LISTVIEWA, "FolderView", style, 0, 0, width, height, parent, nullptr, instance, nullptr);
     if (list)
         ListView_SetImageList(list, g_desktop->images, LVSIL_NORMAL);
     return list;
@@ -179,12 +178,12 @@ std::unique_ptr<View> CreateView(const char* topClass, const char* title, bool w
     const int width = GetSystemMetrics(SM_CXSCREEN);
     const int height = GetSystemMetrics(SM_CYSCREEN);
     auto view = std::make_unique<View>();
-    view->top = CreateWindowExA(WS_EX_TOOLWINDOW, topClass, title, WS_POPUP | WS_CLIPCHILDREN, 0, 0, width,
-                                height, nullptr, nullptr, instance, nullptr);
+    view->top = CreateWindowExA(WS_EX_TOOLWINDOW, topClass, title, WS_POPUP | WS_CLIPCHILDREN, 0, 0, width, height,
+                                nullptr, nullptr, instance, nullptr);
     if (!view->top)
         return nullptr;
-    view->defView = CreateWindowExA(0, "SHELLDLL_DefView", "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
-                                    width, height, view->top, nullptr, instance, nullptr);
+    view->defView = CreateWindowExA(0, "SHELLDLL_DefView", "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, width,
+                                    height, view->top, nullptr, instance, nullptr);
     if (!view->defView)
         return nullptr;
     if (withList) {

@@ -17,10 +17,10 @@ struct Options {
     Arrangement arrangement = Arrangement::kWorkerW;
     bool fromDesktopFolders = false;  // items from the user and common desktop directories
     bool autoArrange = false;
-    bool hang = false;                // stop answering messages once ready
-    std::string fixture;              // lines "caption<TAB>x<TAB>y", GBK
-    std::string secondFixture;        // items of the second view in the two-view arrangement
-    std::string report;               // where a report request writes the items
+    bool hang = false;                          // stop answering messages once ready
+    std::string fixture;                        // lines "caption<TAB>x<TAB>y", GBK
+    std::string secondFixture;                  // items of the second view in the two-view arrangement
+    std::string report;                         // where a report request writes the items
     std::vector<std::string> hiddenExtensions;  // such as ".txt": shown without the extension
 };
 

@@ -1,7 +1,7 @@
 // The harness can reach the stand-in's list view from another process the way Velmora does: item
 // records and texts in buffers allocated inside the shell's process.
-#include <windows.h>
 #include <commctrl.h>
+#include <windows.h>
 
 #include <gtest/gtest.h>
 
@@ -40,8 +40,8 @@ std::optional<RemoteItem> ReadRemoteItem(HWND list, HANDLE process, int index) {
     RECT bounds = {LVIR_BOUNDS, 0, 0, 0};
     DWORD_PTR ok = 0;
     if (!rect.Write(&bounds, sizeof(bounds)) ||
-        !SendMessageTimeoutA(list, LVM_GETITEMRECT, index, static_cast<LPARAM>(rect.address()), SMTO_ABORTIFHUNG,
-                             5000, &ok) ||
+        !SendMessageTimeoutA(list, LVM_GETITEMRECT, index, static_cast<LPARAM>(rect.address()), SMTO_ABORTIFHUNG, 5000,
+                             &ok) ||
         !ok || !rect.Read(&bounds, sizeof(bounds)))
         return std::nullopt;
     return RemoteItem{std::string(caption, length), bounds};
@@ -66,9 +66,9 @@ TEST_P(CrossProcessListView, ReadsEveryItemAndMovesOne) {
     DWORD processId = 0;
     GetWindowThreadProcessId(list, &processId);
     ASSERT_EQ(processId, desktop->process().id());
-    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE |
-                                     PROCESS_QUERY_LIMITED_INFORMATION,
-                                 FALSE, processId);
+    HANDLE process =
+        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE | PROCESS_QUERY_LIMITED_INFORMATION,
+                    FALSE, processId);
     ASSERT_NE(process, nullptr);
 
     auto expected = desktop->Report();
@@ -82,8 +82,8 @@ TEST_P(CrossProcessListView, ReadsEveryItemAndMovesOne) {
     }
 
     DWORD_PTR moved = 0;
-    ASSERT_TRUE(SendMessageTimeoutA(list, LVM_SETITEMPOSITION, 1, MAKELPARAM(640, 480), SMTO_ABORTIFHUNG, 5000,
-                                    &moved));
+    ASSERT_TRUE(
+        SendMessageTimeoutA(list, LVM_SETITEMPOSITION, 1, MAKELPARAM(640, 480), SMTO_ABORTIFHUNG, 5000, &moved));
     auto after = desktop->Report();
     ASSERT_TRUE(after);
     EXPECT_EQ((*after)[1].position.x, 640);
@@ -92,12 +92,12 @@ TEST_P(CrossProcessListView, ReadsEveryItemAndMovesOne) {
     CloseHandle(process);
 }
 
-INSTANTIATE_TEST_SUITE_P(ShellBitness, CrossProcessListView,
-                         testing::Values(BitnessCase{"Shell64", StandInDesktop::Bits::k64,
-                                                     &ReadRemoteItem<ListViewItem64>},
-                                         BitnessCase{"Shell32", StandInDesktop::Bits::k32,
-                                                     &ReadRemoteItem<ListViewItem32>}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    ShellBitness,
+    CrossProcessListView,
+    testing::Values(BitnessCase{"Shell64", StandInDesktop::Bits::k64, &ReadRemoteItem<ListViewItem64>},
+                    BitnessCase{"Shell32", StandInDesktop::Bits::k32, &ReadRemoteItem<ListViewItem32>}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace velmora::test

@@ -1,6 +1,6 @@
-#include <windows.h>
 #include <objbase.h>
 #include <shlobj.h>
+#include <windows.h>
 
 #include <gtest/gtest.h>
 
@@ -93,7 +93,8 @@ TEST_P(StandInArrangement, HasTheShellWindowsOfThatWindows) {
     EXPECT_EQ(listView, c.hasListView);
 }
 
-INSTANTIATE_TEST_SUITE_P(Variants, StandInArrangement,
+INSTANTIATE_TEST_SUITE_P(Variants,
+                         StandInArrangement,
                          testing::Values(ArrangementCase{"WorkerW", {}, 1, 0, true},
                                          ArrangementCase{"Progman", {"--progman"}, 0, 1, true},
                                          ArrangementCase{"TwoViews", {"--two-views"}, 2, 0, true},
@@ -113,7 +114,7 @@ TEST(StandInDesktop, HungShellStopsAnsweringMessages) {
 
 // A file or shortcut placed on a Wine desktop directory for one test.
 class DesktopFile {
-public:
+  public:
     DesktopFile(int csidl, const std::string& name) {
         char folder[MAX_PATH] = {};
         SHGetSpecialFolderPathA(nullptr, folder, csidl, TRUE);
@@ -126,7 +127,7 @@ public:
     bool WriteShortcutTo(const std::string& target) const { return CreateShortcutFile(path_, target); }
     void Remove() const { DeleteFileA(path_.c_str()); }
 
-private:
+  private:
     std::string path_;
 };
 

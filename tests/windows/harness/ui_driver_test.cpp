@@ -11,12 +11,11 @@ namespace velmora::test {
 namespace {
 
 class UiDriverTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override { Start("information"); }
 
     void Start(const std::string& icon) {
-        auto started =
-            Process::Start(QuoteArgument(BuildFile("tests/windows/harness/tiny_window.exe")) + " " + icon);
+        auto started = Process::Start(QuoteArgument(BuildFile("tests/windows/harness/tiny_window.exe")) + " " + icon);
         ASSERT_TRUE(started);
         tiny_.emplace(std::move(*started));
         window_ = WaitForTopWindow(tiny_->id(), "TinyWindow");
@@ -53,7 +52,7 @@ struct IconCase {
 };
 
 class MessageBoxIcon : public UiDriverTest, public testing::WithParamInterface<IconCase> {
-protected:
+  protected:
     void SetUp() override { Start(GetParam().name); }
 };
 
@@ -66,8 +65,10 @@ TEST_P(MessageBoxIcon, IsRecognised) {
     EXPECT_EQ(tiny_->WaitForExit(kDefaultTimeoutMs), std::optional<DWORD>(IDYES));
 }
 
-INSTANTIATE_TEST_SUITE_P(Icons, MessageBoxIcon,
-                         testing::Values(IconCase{"error", BoxIcon::kError}, IconCase{"warning", BoxIcon::kWarning},
+INSTANTIATE_TEST_SUITE_P(Icons,
+                         MessageBoxIcon,
+                         testing::Values(IconCase{"error", BoxIcon::kError},
+                                         IconCase{"warning", BoxIcon::kWarning},
                                          IconCase{"information", BoxIcon::kInformation},
                                          IconCase{"question", BoxIcon::kQuestion}),
                          [](const auto& info) { return std::string(info.param.name); });
@@ -85,8 +86,8 @@ TEST_F(UiDriverTest, AProcessThatDoesNotEndIsReportedAndEndedByItsOwner) {
     const HANDLE handle = tiny_->get();
     DWORD exitCode = 0;
     HANDLE copy = nullptr;
-    ASSERT_TRUE(DuplicateHandle(GetCurrentProcess(), handle, GetCurrentProcess(), &copy, 0, FALSE,
-                                DUPLICATE_SAME_ACCESS));
+    ASSERT_TRUE(
+        DuplicateHandle(GetCurrentProcess(), handle, GetCurrentProcess(), &copy, 0, FALSE, DUPLICATE_SAME_ACCESS));
     tiny_.reset();
     EXPECT_EQ(WaitForSingleObject(copy, 5000), WAIT_OBJECT_0);
     GetExitCodeProcess(copy, &exitCode);
