@@ -1,6 +1,6 @@
 // make_shortcut LINK TARGET: writes a shortcut file LINK that points at TARGET.
-#include <objbase.h>
 #include <windows.h>
+#include <objbase.h>
 
 #include <cstdio>
 

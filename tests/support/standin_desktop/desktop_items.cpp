@@ -1,7 +1,7 @@
 #include "tests/support/standin_desktop/desktop_items.h"
 
-#include <shlobj.h>
 #include <windows.h>
+#include <shlobj.h>
 
 #include <algorithm>
 #include <cstdio>

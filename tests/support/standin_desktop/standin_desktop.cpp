@@ -1,7 +1,7 @@
 // A stand-in for the shell's desktop as Velmora sees it: top-level shell windows holding a
 // "SHELLDLL_DefView" that holds a real "SysListView32" in icon view.
-#include <commctrl.h>
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdio>
 #include <fstream>

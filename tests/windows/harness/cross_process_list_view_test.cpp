@@ -1,7 +1,7 @@
 // The harness can reach the stand-in's list view from another process the way Velmora does: item
 // records and texts in buffers allocated inside the shell's process.
-#include <commctrl.h>
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
