@@ -1,0 +1,31 @@
+#include "app/program_variables.h"
+
+namespace velmora {
+
+Text BackupDirectory;
+int32_t BackupFileNumber = 0;
+IconEntryArray DesktopIcons;
+IconEntryArray UnrestoredShortcuts;
+IconEntryArray MissingFiles;
+IconEntryArray SavedIcons;
+HeapBlock<ItemRectangle> FreeSlot;
+
+void CreateProgramVariables() noexcept {
+    DesktopIcons.Create();
+    UnrestoredShortcuts.Create();
+    MissingFiles.Create();
+    SavedIcons.Create();
+    FreeSlot.reset(static_cast<ItemRectangle*>(HeapAllocate(sizeof(ItemRectangle))));
+    *FreeSlot.get() = ItemRectangle{};
+}
+
+void ExitCleanup() {
+    BackupDirectory.reset(nullptr);
+    DesktopIcons.Free();
+    UnrestoredShortcuts.Free();
+    MissingFiles.Free();
+    SavedIcons.Free();
+    FreeSlot.reset(nullptr);
+}
+
+}  // namespace velmora

@@ -1,0 +1,17 @@
+// File commands: disk files opened under a file number, read line by line and written as lines.
+#pragma once
+
+#include "runtime/value.h"
+
+namespace velmora {
+
+void FileExists(ValueRecord* result, int32_t argCount, ValueRecord* args) noexcept;
+void FileAttributes(ValueRecord* result, int32_t argCount, ValueRecord* args) noexcept;
+void MakeDirectory(ValueRecord* result, int32_t argCount, ValueRecord* args) noexcept;
+void OpenFile(ValueRecord* result, int32_t argCount, ValueRecord* args) noexcept;
+void CloseFile(ValueRecord* result, int32_t argCount, ValueRecord* args) noexcept;
+void SeekToEnd(ValueRecord* result, int32_t argCount, ValueRecord* args) noexcept;
+void ReadLine(ValueRecord* result, int32_t argCount, ValueRecord* args) noexcept;
+void WriteLines(ValueRecord* result, int32_t argCount, ValueRecord* args) noexcept;
+
+}  // namespace velmora
