@@ -19,6 +19,8 @@ function(velmora_wine_test target)
     velmora_code(${target})
     target_link_libraries(${target} PRIVATE GTest::gtest_main)
     add_test(NAME ${target} COMMAND ${PROJECT_SOURCE_DIR}/tools/wine/wine-run $<TARGET_FILE:${target}>)
+    # A run counts only when GoogleTest said so: a test process ended from outside must not pass.
     set_tests_properties(${target} PROPERTIES TIMEOUT 600 LABELS wine RUN_SERIAL ON
+        PASS_REGULAR_EXPRESSION "\\[  PASSED  \\]" FAIL_REGULAR_EXPRESSION "\\[  FAILED  \\]"
         ENVIRONMENT "VELMORA_HEADLESS=1;VELMORA_BUILD=${PROJECT_BINARY_DIR};VELMORA_BUILD64=${VELMORA_BUILD64}")
 endfunction()

@@ -6,10 +6,6 @@
 
 namespace velmora {
 
-void VariableAddress(ValueRecord* result, int32_t argCount, ValueRecord* args) noexcept {
-    SetInteger(result, static_cast<int32_t>(Arg(argCount, args, 0).low));
-}
-
 // Sleeps in MsgWaitForMultipleObjects between passes, so the windows run their events as soon as
 // input arrives and no processor is kept busy.
 void Delay(ValueRecord*, int32_t argCount, ValueRecord* args) noexcept {

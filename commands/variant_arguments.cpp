@@ -193,6 +193,9 @@ void ClearVariant(VARIANT& value, bool borrowedRecord) noexcept {
 }  // namespace
 
 VariantArguments::VariantArguments(int32_t count) noexcept : count_(count) {
+    if (count == 0) {
+        return;
+    }
     const auto size = static_cast<uint32_t>(count);
     auto* values = reinterpret_cast<VARIANT*>(variants_.Grow(size * sizeof(VARIANT)));
     auto* references = reinterpret_cast<Reference*>(references_.Grow(size * sizeof(Reference)));

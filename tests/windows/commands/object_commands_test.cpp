@@ -6,6 +6,7 @@
 
 #include <fstream>
 #include <string>
+#include <thread>
 
 #include "commands/dispatch_call.h"
 #include "commands/object_value.h"
@@ -100,6 +101,9 @@ TEST_F(ObjectCommandsTest, FailedCallsSayWhyInTheStatus) {
 
     EXPECT_FALSE(SetProperty(shortcut_, "TargetPth", Text("C:\\a.txt")));
     EXPECT_EQ(LastCallStatus(), -3);
+    int32_t otherThreadStatus = 1;
+    std::thread([&] { otherThreadStatus = LastCallStatus(); }).join();
+    EXPECT_EQ(otherThreadStatus, 0) << "the status is kept per thread";
 
     ObjectValue empty{};
     EXPECT_FALSE(SetProperty(empty, "TargetPath", Text("C:\\a.txt")));
@@ -128,6 +132,47 @@ TEST_F(ObjectCommandsTest, CreationByProgIdAndFailureKeepTheVariable) {
     EXPECT_TRUE(IsEmpty(shell_));
     Clear(shell_);
     EXPECT_TRUE(IsEmpty(shell_));
+
+    // A library named by its full path is loaded from there (and registered).
+    char system[MAX_PATH];
+    ASSERT_NE(GetSystemDirectoryA(system, MAX_PATH), 0u);
+    const std::string fullPath = std::string(system) + "\\wshom.ocx";
+    EXPECT_TRUE(Create(shell_, {Text("WshShell"), Text(fullPath.c_str())}));
+}
+
+TEST_F(ObjectCommandsTest, ObjectsPassedByValueWorkLikeVariables) {
+    ASSERT_TRUE(Create(shell_, {Text("WshShell"), Text("wshom.ocx")}));
+    shortcut_ = CallForObject(shell_, "CreateShortcut", {Text("C:\\y.lnk")});
+    const ValueRecord byValue = Record(kTypeObject, reinterpret_cast<uintptr_t>(shortcut_.object));
+    Result set;
+    Call(ObjectSetProperty, set, {byValue, Text("TargetPath"), Text("C:\\b.txt")});
+    EXPECT_EQ(set.AsInteger(), 1);
+    Result empty;
+    Call(ObjectIsEmpty, empty, {byValue});
+    EXPECT_EQ(empty.AsInteger(), 0);
+    Call(ObjectIsEmpty, empty, {Record(kTypeObject, 0)});
+    EXPECT_EQ(empty.AsInteger(), 1);
+}
+
+// Dictionary.Add takes its key and item as VARIANT*: program variables passed by reference travel as
+// by-reference VARIANTs, plain values as they are; a repeated key is the callee's exception.
+TEST_F(ObjectCommandsTest, ByReferenceValuesReachTheCallee) {
+    ObjectValue dictionary{};
+    ASSERT_TRUE(Create(dictionary, {Text("Scripting.Dictionary")}));
+    char key[] = "键";
+    char* keyVariable = key;
+    int32_t item = 5;
+    const ValueRecord keyByReference = Record(kTypeText | kReferenceFlag, reinterpret_cast<uintptr_t>(&keyVariable));
+    const ValueRecord itemByReference = Record(kTypeInteger | kReferenceFlag, reinterpret_cast<uintptr_t>(&item));
+
+    CallForObject(dictionary, "Add", {keyByReference, itemByReference});
+    EXPECT_EQ(LastCallStatus(), -8) << "added; Add returns nothing";
+    CallForObject(dictionary, "Add", {Text("键"), Integer(6)});
+    EXPECT_EQ(LastCallStatus(), -11) << "the same key again";
+    CallForObject(dictionary, "Add", {Text("other"), itemByReference});
+    EXPECT_EQ(LastCallStatus(), -8);
+    EXPECT_EQ(keyVariable, key) << "an input-only argument leaves the variable alone";
+    Clear(dictionary);
 }
 
 }  // namespace
