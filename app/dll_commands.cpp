@@ -16,11 +16,23 @@ constexpr std::array<Declaration, sizeof...(Functions)> Declarations(const DllCo
     return {Declaration{commands.index, commands.fileName, commands.commandName}...};
 }
 
-constexpr auto kDeclarations =
-    Declarations(kFindWindowA, kFindWindowExA, kGetWindow, kGetModuleHandleA, kGetProcAddress, kReadProcessMemory,
-                 kSHGetSpecialFolderPathA, kGetWindowThreadProcessId, kOpenProcess, kLocalSizeOfItem, kVirtualAllocEx,
-                 kLocalSizeOfRectangle, kSendMessageA, kWriteProcessMemory, kVirtualFreeEx, kCloseHandle,
-                 kTerminateProcess);
+constexpr auto kDeclarations = Declarations(kFindWindowA,
+                                            kFindWindowExA,
+                                            kGetWindow,
+                                            kGetModuleHandleA,
+                                            kGetProcAddress,
+                                            kReadProcessMemory,
+                                            kSHGetSpecialFolderPathA,
+                                            kGetWindowThreadProcessId,
+                                            kOpenProcess,
+                                            kLocalSizeOfItem,
+                                            kVirtualAllocEx,
+                                            kLocalSizeOfRectangle,
+                                            kSendMessageA,
+                                            kWriteProcessMemory,
+                                            kVirtualFreeEx,
+                                            kCloseHandle,
+                                            kTerminateProcess);
 static_assert(kDeclarations.size() == kDllCommandCount);
 
 constexpr bool IndexesFollowTheTable() {

@@ -18,9 +18,9 @@ inline constexpr DllCommand<decltype(::GetModuleHandleA)> kGetModuleHandleA{3, "
 inline constexpr DllCommand<decltype(::GetProcAddress)> kGetProcAddress{4, "", "GetProcAddress"};
 inline constexpr DllCommand<decltype(::ReadProcessMemory)> kReadProcessMemory{5, "", "ReadProcessMemory"};
 inline constexpr DllCommand<decltype(::SHGetSpecialFolderPathA)> kSHGetSpecialFolderPathA{6, "Shell32",
-                                                                                         "SHGetSpecialFolderPathA"};
-inline constexpr DllCommand<decltype(::GetWindowThreadProcessId)> kGetWindowThreadProcessId{
-    7, "", "GetWindowThreadProcessId"};
+                                                                                          "SHGetSpecialFolderPathA"};
+inline constexpr DllCommand<decltype(::GetWindowThreadProcessId)> kGetWindowThreadProcessId{7, "",
+                                                                                            "GetWindowThreadProcessId"};
 inline constexpr DllCommand<decltype(::OpenProcess)> kOpenProcess{8, "", "OpenProcess"};
 inline constexpr DllCommand<decltype(::LocalSize)> kLocalSizeOfItem{9, "", "LocalSize"};
 inline constexpr DllCommand<decltype(::VirtualAllocEx)> kVirtualAllocEx{10, "", "VirtualAllocEx"};

@@ -31,7 +31,7 @@ void FreeIconEntry(IconEntry* entry) noexcept;
 
 // An array block of pointers to icon entries that it owns. Null until Create.
 class IconEntryArray {
-public:
+  public:
     IconEntryArray() = default;
     IconEntryArray(const IconEntryArray&) = delete;
     IconEntryArray& operator=(const IconEntryArray&) = delete;
@@ -53,7 +53,7 @@ public:
     IconEntry& At(int32_t index, uint32_t routine, uint32_t position) noexcept;
     void* Block() const noexcept { return block_; }
 
-private:
+  private:
     IconEntry** Entries() const noexcept;
 
     void* block_ = nullptr;

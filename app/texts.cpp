@@ -45,7 +45,8 @@ char* ConcatTexts(std::initializer_list<const char*> texts) noexcept {
 
 int32_t TruncateToInteger(double value) noexcept {
     const auto bits = std::bit_cast<uint64_t>(value);
-    return NumericValueToInteger(ValueRecord{static_cast<uint32_t>(bits), static_cast<uint32_t>(bits >> 32), kTypeDouble});
+    return NumericValueToInteger(
+        ValueRecord{static_cast<uint32_t>(bits), static_cast<uint32_t>(bits >> 32), kTypeDouble});
 }
 
 }  // namespace velmora

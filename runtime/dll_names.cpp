@@ -2,8 +2,8 @@
 
 namespace velmora {
 
-const char* const kDefaultModules[6] = {"Kernel32.dll", "Gdi32.dll",   "User32.dll",
-                                        "Advapi32.dll", "Mpr.dll",     "Shell32.dll"};
+const char* const kDefaultModules[6] = {"Kernel32.dll", "Gdi32.dll", "User32.dll",
+                                        "Advapi32.dll", "Mpr.dll",   "Shell32.dll"};
 
 ExportName ParseExportName(const char* name) noexcept {
     if (name == nullptr || name[0] != '#') {

@@ -117,9 +117,9 @@ void WriteProperty(uint32_t windowId,
 }
 
 const EntryPointTable kEntryPoints = {
-    RaiseRuntimeError,   ResolveDllCommand, CallLibraryCommandA, CallLibraryCommandB, ReadProperty,
-    WriteProperty,       HeapAllocate,      HeapReallocate,      HeapRelease,         EndProgram,
-    RunMessageLoop,      LoadStartupWindow, SupportDispatch,
+    RaiseRuntimeError, ResolveDllCommand, CallLibraryCommandA, CallLibraryCommandB, ReadProperty,
+    WriteProperty,     HeapAllocate,      HeapReallocate,      HeapRelease,         EndProgram,
+    RunMessageLoop,    LoadStartupWindow, SupportDispatch,
 };
 
 }  // namespace velmora

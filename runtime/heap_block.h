@@ -9,7 +9,7 @@ namespace velmora {
 
 template <typename T>
 class HeapBlock {
-public:
+  public:
     HeapBlock() = default;
     explicit HeapBlock(T* block) : block_(block) {}
     HeapBlock(const HeapBlock&) = delete;
@@ -35,7 +35,7 @@ public:
     T* operator->() const noexcept { return block_; }
     explicit operator bool() const noexcept { return block_ != nullptr; }
 
-private:
+  private:
     T* block_ = nullptr;
 };
 

@@ -14,7 +14,7 @@ template <typename T>
 class HeapList {
     static_assert(std::is_trivially_copyable_v<T>);
 
-public:
+  public:
     HeapList() = default;
     HeapList(const HeapList&) = delete;
     HeapList& operator=(const HeapList&) = delete;
@@ -46,7 +46,7 @@ public:
     T* begin() noexcept { return items_; }
     T* end() noexcept { return items_ + count_; }
 
-private:
+  private:
     T* items_ = nullptr;
     uint32_t count_ = 0;
     uint32_t capacity_ = 0;

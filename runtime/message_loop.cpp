@@ -18,7 +18,7 @@ bool AnyLoadedWindowAlive() {
 }
 
 class IdleProcessing {
-public:
+  public:
     // The framework underneath has no idle work of its own; counts 0 and 1 give the windows'
     // messages time to settle before the idle events start.
     bool Run(uint32_t count) {
@@ -38,7 +38,7 @@ public:
         return engine->raiseIdleEvents(GetTickCount() - startTick_);
     }
 
-private:
+  private:
     DWORD startTick_ = 0;
 };
 

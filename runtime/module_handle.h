@@ -8,7 +8,7 @@
 namespace velmora {
 
 class ModuleHandle {
-public:
+  public:
     ModuleHandle() = default;
     explicit ModuleHandle(HMODULE module) : module_(module) {}
     ModuleHandle(const ModuleHandle&) = delete;
@@ -32,7 +32,7 @@ public:
     }
     explicit operator bool() const noexcept { return module_ != nullptr; }
 
-private:
+  private:
     HMODULE module_ = nullptr;
 };
 

@@ -30,8 +30,8 @@ void AppendQuoted(std::string& text, const char* tag) {
 }
 
 std::string LocationText(uint32_t first, uint32_t second, RecordTagFinder finder) {
-    std::string text = "\r\n" + std::to_string(static_cast<int32_t>(first)) + ", " +
-                       std::to_string(static_cast<int32_t>(second));
+    std::string text =
+        "\r\n" + std::to_string(static_cast<int32_t>(first)) + ", " + std::to_string(static_cast<int32_t>(second));
     if (first != 0 && (first & kKindMask) == kKindWindow) {
         const RecordTags tags = finder != nullptr ? finder(first, second) : RecordTags{};
         if (!tags.windowFound) {

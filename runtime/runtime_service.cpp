@@ -110,8 +110,7 @@ int32_t RuntimeService(int32_t code, uint32_t first, uint32_t second) noexcept {
             FreeArrayByElementType(first, As<void>(second));
             return 0;
         case 2024:
-            return Pointer(second == 0 ? HeapAllocate(first)
-                                       : HeapAllocateOrNull(first));
+            return Pointer(second == 0 ? HeapAllocate(first) : HeapAllocateOrNull(first));
         case 2025:
             HeapRelease(As<void>(first));
             return 0;

@@ -39,6 +39,18 @@ struct UnitCreateArgs {
     const WindowTemplate* windowTemplate = nullptr;
 };
 
+// Property values by the kind code of the unit's property table: 32-bit kinds travel as one int32_t,
+// 64-bit kinds as one int64_t, booleans as an int32_t 0 or 1. A written text arrives as the address of
+// a `const char*` (never null). Byte strings, mouse-pointer data and fonts (a LOGFONTA) are written as
+// the address of an (address, length) pair; a read fills the 8-byte buffer with such a pair for a text
+// too (the unit keeps the bytes). The unit's routines take the unit's own property number; its
+// property table is indexed with the full number, so its first eight entries stand for the common
+// properties.
+struct UnitBytes {
+    const void* data;
+    int32_t length;
+};
+
 // Interface code kUnitCreate: null when the control cannot be created.
 using UnitCreateRoutine = ComponentObject* (*)(const UnitCreateArgs& args) noexcept;
 // Interface code kUnitWriteProperty: (object, unit property number, converted value, 0); 1 when the

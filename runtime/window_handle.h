@@ -8,7 +8,7 @@
 namespace velmora {
 
 class WindowHandle {
-public:
+  public:
     WindowHandle() = default;
     explicit WindowHandle(HWND window) : window_(window) {}
     WindowHandle(const WindowHandle&) = delete;
@@ -32,7 +32,7 @@ public:
     }
     explicit operator bool() const noexcept { return window_ != nullptr; }
 
-private:
+  private:
     HWND window_ = nullptr;
 };
 

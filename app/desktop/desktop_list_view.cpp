@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "app/desktop/list_view_records.h"
+#include "app/dll_commands.h"
 #include "app/desktop/remote_buffer.h"
 #include "app/desktop/shell_process.h"
 
@@ -21,17 +22,17 @@ bool SendToShell(HWND listView, UINT message, WPARAM wParam, LPARAM lParam, DWOR
 }
 
 HWND ListViewOfDefView(HWND defView) noexcept {
-    return defView ? FindWindowExA(defView, nullptr, "SysListView32", nullptr) : nullptr;
+    return defView ? CallDllCommand(kFindWindowExA, defView, nullptr, "SysListView32", nullptr) : nullptr;
 }
 
 HWND ListViewUnder(HWND parent) noexcept {
-    return parent ? ListViewOfDefView(FindWindowExA(parent, nullptr, "SHELLDLL_DefView", nullptr)) : nullptr;
+    return parent ? ListViewOfDefView(CallDllCommand(kFindWindowExA, parent, nullptr, "SHELLDLL_DefView", nullptr)) : nullptr;
 }
 
 HWND WalkFromFirstWorkerW() noexcept {
     HWND result = nullptr;
-    for (HWND window = FindWindowA("WorkerW", ""); window; window = GetWindow(window, GW_HWNDNEXT)) {
-        const HWND defView = FindWindowExA(window, nullptr, "SHELLDLL_DefView", nullptr);
+    for (HWND window = CallDllCommand(kFindWindowA, "WorkerW", ""); window; window = CallDllCommand(kGetWindow, window, GW_HWNDNEXT)) {
+        const HWND defView = CallDllCommand(kFindWindowExA, window, nullptr, "SHELLDLL_DefView", nullptr);
         if (defView)
             result = ListViewOfDefView(defView);
     }
@@ -39,13 +40,13 @@ HWND WalkFromFirstWorkerW() noexcept {
 }
 
 HWND FromProgman() noexcept {
-    const HWND progman = FindWindowA("Progman", nullptr);
+    const HWND progman = CallDllCommand(kFindWindowA, "Progman", nullptr);
     if (!progman)
         return nullptr;
     if (HWND list = ListViewUnder(progman))
         return list;
-    for (HWND worker = FindWindowExA(progman, nullptr, "WorkerW", nullptr); worker;
-         worker = FindWindowExA(progman, worker, "WorkerW", nullptr)) {
+    for (HWND worker = CallDllCommand(kFindWindowExA, progman, nullptr, "WorkerW", nullptr); worker;
+         worker = CallDllCommand(kFindWindowExA, progman, worker, "WorkerW", nullptr)) {
         if (HWND list = ListViewUnder(worker))
             return list;
     }
@@ -111,7 +112,7 @@ HWND FindDesktopListView() noexcept {
 
 ReadStatus ReadListViewItems(HWND listView, std::vector<DesktopItem>& items) noexcept {
     DWORD processId = 0;
-    if (!GetWindowThreadProcessId(listView, &processId))
+    if (!CallDllCommand(kGetWindowThreadProcessId, listView, &processId))
         return ReadStatus::kNoProcess;
     const ShellProcess process = ShellProcess::Open(processId);
     RecordLayout layout = RecordLayout::k64;

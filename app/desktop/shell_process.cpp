@@ -1,5 +1,7 @@
 #include "app/desktop/shell_process.h"
 
+#include "app/dll_commands.h"
+
 namespace velmora {
 namespace {
 
@@ -9,7 +11,7 @@ using IsWow64ProcessFunction = BOOL(WINAPI*)(HANDLE, BOOL*);
 // void (*)() is the generic function pointer type that converts to any other without a warning.
 template <typename Function>
 Function LookUp(HMODULE module, const char* name) noexcept {
-    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
+    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(CallDllCommand(kGetProcAddress, module, name)));
 }
 
 bool Is64BitMachine(USHORT machine) {
@@ -20,7 +22,7 @@ bool Is64BitMachine(USHORT machine) {
 }  // namespace
 
 bool RecordLayoutOf(HANDLE process, RecordLayout& layout) noexcept {
-    const HMODULE kernel = GetModuleHandleA("kernel32");
+    const HMODULE kernel = CallDllCommand(kGetModuleHandleA, "kernel32");
     if (!kernel)
         return false;
     // Both are looked up by name: IsWow64Process2 is missing before Windows 10 1709.

@@ -5,6 +5,8 @@
 
 #include <utility>
 
+#include "app/dll_commands.h"
+
 namespace velmora {
 
 enum class RecordLayout { k32, k64 };
@@ -36,7 +38,7 @@ class ShellProcess {
     explicit ShellProcess(HANDLE handle) : handle_(handle) {}
     void Close() noexcept {
         if (handle_)
-            CloseHandle(handle_);
+            CallDllCommand(kCloseHandle, handle_);
         handle_ = nullptr;
     }
 

@@ -53,6 +53,11 @@ BoxIcon RecogniseIcon(HWND iconControl) {
     HGDIOBJ oldDrawn = SelectObject(drawn, drawnBitmap);
     BitBlt(shown, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
     const COLORREF background = GetPixel(shown, 0, 0);
+    bool painted = false;
+    for (int y = 0; y < height && !painted; ++y) {
+        for (int x = 0; x < width && !painted; ++x)
+            painted = GetPixel(shown, x, y) != background;
+    }
 
     const std::pair<BoxIcon, LPCSTR> candidates[] = {{BoxIcon::kError, IDI_HAND},
                                                      {BoxIcon::kWarning, IDI_EXCLAMATION},
@@ -61,6 +66,8 @@ BoxIcon RecogniseIcon(HWND iconControl) {
     BoxIcon best = BoxIcon::kNone;
     long long bestDistance = -1;
     for (const auto& [kind, id] : candidates) {
+        if (!painted)
+            break;
         HBRUSH brush = CreateSolidBrush(background);
         RECT all = {0, 0, width, height};
         FillRect(drawn, &all, brush);
@@ -88,6 +95,20 @@ BoxIcon RecogniseIcon(HWND iconControl) {
     DeleteDC(drawn);
     ReleaseDC(nullptr, screen);
     return best;
+}
+
+// A box that has just appeared may not be painted yet: the icon counts once two looks agree.
+BoxIcon SettledIcon(HWND iconControl) {
+    BoxIcon previous = RecogniseIcon(iconControl);
+    const ULONGLONG deadline = GetTickCount64() + 3000;
+    while (GetTickCount64() < deadline) {
+        Sleep(50);
+        const BoxIcon now = RecogniseIcon(iconControl);
+        if (now == previous && now != BoxIcon::kNone)
+            return now;
+        previous = now;
+    }
+    return previous;
 }
 
 }  // namespace
@@ -167,7 +188,7 @@ std::optional<MessageBoxContent> WaitForMessageBox(DWORD processId, DWORD timeou
         if (lstrcmpiA(ClassOf(child).c_str(), "Static"))
             continue;
         if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
-            content.icon = RecogniseIcon(child);
+            content.icon = SettledIcon(child);
         } else if (content.text.empty()) {
             content.text = ReadText(child);
         }

@@ -21,7 +21,7 @@ struct ConstantData {
 };
 
 class ConstantDataTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { SetConstantData(&constants_, sizeof(constants_)); }
     void TearDown() override { ForgetConstantData(); }
 
@@ -29,7 +29,11 @@ protected:
     static ConstantData constants_;
 };
 
-ConstantData ConstantDataTest::constants_ = {{1, 0}, {1, 3, 10, 20, 30}, {1, 2}, {ConstantDataTest::constants_.hello, nullptr}, "hello"};
+ConstantData ConstantDataTest::constants_ = {{1, 0},
+                                             {1, 3, 10, 20, 30},
+                                             {1, 2},
+                                             {ConstantDataTest::constants_.hello, nullptr},
+                                             "hello"};
 
 TEST_F(ConstantDataTest, RangeIsHalfOpen) {
     const auto start = reinterpret_cast<uintptr_t>(&constants_);
@@ -64,8 +68,8 @@ TEST_F(ConstantDataTest, ReallocateCopiesAtMostTheRestOfTheBlock) {
         uint32_t copied;
     };
     const Case cases[] = {
-        {constants_.hello, 64, 8},    // clipped at the end of the block
-        {constants_.hello, 3, 3},     // clipped at the new size
+        {constants_.hello, 64, 8},  // clipped at the end of the block
+        {constants_.hello, 3, 3},   // clipped at the new size
         {constants_.numbers, 8, 8},
         {constants_.emptyArray, 8, 8},
     };

@@ -15,8 +15,14 @@ TEST(DllNamesTest, ExportNamesAndOrdinals) {
         uint16_t ordinal;
     };
     const Case cases[] = {
-        {"FindWindowA", false, 0}, {"#165", true, 165},  {"#0", true, 0},      {"#65537", true, 1},
-        {"#", true, 0},            {"#12ab", true, 12},  {"a#1", false, 0},    {"", false, 0},
+        {"FindWindowA", false, 0},
+        {"#165", true, 165},
+        {"#0", true, 0},
+        {"#65537", true, 1},
+        {"#", true, 0},
+        {"#12ab", true, 12},
+        {"a#1", false, 0},
+        {"", false, 0},
         {"#99999999999", true, static_cast<uint16_t>(99999999999ULL % 65536)},
     };
     for (const Case& c : cases) {
@@ -36,8 +42,8 @@ TEST(DllNamesTest, NamedLibrariesAreLookedForInTheProgramDirectoryFirst) {
 
 TEST(DllNamesTest, DefaultModulesInOrder) {
     const std::vector<std::string> modules(std::begin(kDefaultModules), std::end(kDefaultModules));
-    EXPECT_EQ(modules, (std::vector<std::string>{"Kernel32.dll", "Gdi32.dll", "User32.dll", "Advapi32.dll",
-                                                 "Mpr.dll", "Shell32.dll"}));
+    EXPECT_EQ(modules, (std::vector<std::string>{"Kernel32.dll", "Gdi32.dll", "User32.dll", "Advapi32.dll", "Mpr.dll",
+                                                 "Shell32.dll"}));
 }
 
 TEST(DllNamesTest, NotFoundMessages) {

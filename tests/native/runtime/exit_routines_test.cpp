@@ -25,7 +25,7 @@ void RegistersFirstAndThird() {
 }
 
 class ExitRoutinesTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { calls.clear(); }
     void TearDown() override { DiscardExitRoutines(); }
 };

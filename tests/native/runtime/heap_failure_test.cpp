@@ -42,7 +42,7 @@ std::string ExpectedBox(const std::string& message) {
 }
 
 class HeapFailureDeathTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { GTEST_FLAG_SET(death_test_style, "threadsafe"); }
 };
 
@@ -80,7 +80,9 @@ TEST_F(HeapFailureDeathTest, ProgramErrorsCarryTheirMessage) {
             RaiseRuntimeError(4, 0x04010096, 12);
         },
         ::testing::ExitedWithCode(255),
-        "\\[" + Hex("运行时出错!\r\n\r\n错误代码：4\r\n\r\n错误信息：数组成员引用下标必须大于等于1\r\n\r\n67174550, 12\r\n") +
+        "\\[" +
+            Hex("运行时出错!\r\n\r\n错误代码：4\r\n\r\n错误信息：数组成员引用下标必须大于等于1\r\n\r\n67174550, "
+                "12\r\n") +
             "\\]");
 }
 

@@ -48,8 +48,9 @@ TEST(NumericConversionTest, ConvertsEachNumericType) {
 }
 
 TEST(NumericConversionTest, RefusesEveryOtherType) {
-    const uint32_t types[] = {kTypeNone,     kTypeBoolean, kTypeDateTime,          kTypeText,
-                              kTypeBytes,    kTypeRoutine, kTypeInteger | kArrayFlag, 0x00010003};
+    const uint32_t types[] = {
+        kTypeNone, kTypeBoolean, kTypeDateTime, kTypeText, kTypeBytes, kTypeRoutine, kTypeInteger | kArrayFlag,
+        0x00010003};
     for (uint32_t type : types) {
         int32_t result = 12345;
         EXPECT_FALSE(NumericToInteger(ValueRecord{1, 0, type}, &result)) << std::hex << type;

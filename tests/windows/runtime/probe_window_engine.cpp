@@ -66,8 +66,9 @@ bool RaiseIdleEvents(uint32_t) noexcept {
 }
 
 const WindowEngine kEngine = {
-    nullptr,         nullptr,         LoadProbeWindows, AnyProbeWindowAlive, ProbeService, StartIdlePeriod,
-    RaiseIdleEvents, nullptr,         nullptr,          nullptr,             nullptr,      nullptr,
+    nullptr,      nullptr,         LoadProbeWindows, AnyProbeWindowAlive,
+    ProbeService, StartIdlePeriod, RaiseIdleEvents,  nullptr,
+    nullptr,      nullptr,         nullptr,          nullptr,
     nullptr,
 };
 

@@ -10,6 +10,7 @@
 #include "tests/support/build_paths.h"
 #include "tests/support/process.h"
 #include "tests/support/ui_driver.h"
+#include "tests/support/wait.h"
 
 namespace velmora::test {
 namespace {
@@ -33,7 +34,7 @@ std::string ReadWholeFile(const std::string& path) {
 
 // Runs the probe with a scenario and a fresh report file.
 class RuntimeFrameTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { reportFile_ = MakeScratchDirectory("frame") + "\\report.txt"; }
 
     std::optional<Process> Start(const std::string& scenario, const std::string& directory = {}) {
@@ -68,9 +69,9 @@ TEST_F(RuntimeFrameTest, CurrentDirectoryIsTheProgramDirectory) {
     ASSERT_EQ(report.front(), 'S');
     ASSERT_EQ(report.back(), 'E');
     const std::string directory = report.substr(1, report.size() - 2);
-    EXPECT_EQ(CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, directory.c_str(), -1,
-                             DirectoryOf(ProbePath()).c_str(), -1),
-              CSTR_EQUAL)
+    EXPECT_EQ(
+        CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, directory.c_str(), -1, DirectoryOf(ProbePath()).c_str(), -1),
+        CSTR_EQUAL)
         << directory << " instead of " << DirectoryOf(ProbePath());
 }
 
@@ -82,8 +83,7 @@ TEST_F(RuntimeFrameTest, EndProgramFromAnotherThreadEndsOnTheMainThread) {
 TEST_F(RuntimeFrameTest, DllCommandsResolveByNameOrdinalAndModuleOrder) {
     EXPECT_EQ(RunToEnd("dll"), 0u);
     std::ostringstream expected;
-    expected << "Stick=ok metrics=" << GetSystemMetrics(SM_CMONITORS)
-             << " shell=ok add=5 multiply=12 again=42E";
+    expected << "Stick=ok metrics=" << GetSystemMetrics(SM_CMONITORS) << " shell=ok add=5 multiply=12 again=42E";
     EXPECT_EQ(Report(), expected.str());
 }
 
@@ -104,10 +104,9 @@ TEST_F(RuntimeFrameTest, NestedLoopsLeaveQuitAndEndWhenReleased) {
 TEST_F(RuntimeFrameTest, RuntimeServices) {
     EXPECT_EQ(RunToEnd("services"), 0u);
     const std::string program = ProbePath();
-    const std::string expected = "S1 458757 3 255 0 U00 " + DirectoryOf(program) + "|" +
-                                 program.substr(program.rfind('\\') + 1) + " quietE";
-    EXPECT_EQ(CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, Report().c_str(), -1, expected.c_str(), -1),
-              CSTR_EQUAL)
+    const std::string expected =
+        "S1 458757 3 255 0 U00 " + DirectoryOf(program) + "|" + program.substr(program.rfind('\\') + 1) + " quietE";
+    EXPECT_EQ(CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, Report().c_str(), -1, expected.c_str(), -1), CSTR_EQUAL)
         << Report() << " instead of " << expected;
 }
 
@@ -127,7 +126,11 @@ TEST_P(RuntimeErrorBoxTest, ShowsTheBoxThenEndsWithMinusOne) {
     ASSERT_TRUE(box) << c.scenario;
     EXPECT_EQ(box->caption, "错误");
     EXPECT_EQ(box->text, c.boxText);
-    EXPECT_EQ(box->icon, BoxIcon::kError);
+    // The icon is recognised by its pixels, which the box may not have painted yet at first sight.
+    EXPECT_TRUE(WaitFor("the error icon of the box", kDefaultTimeoutMs, [&] {
+        const std::optional<MessageBoxContent> seen = WaitForMessageBox(probe->id());
+        return seen && seen->icon == BoxIcon::kError;
+    }));
     ASSERT_TRUE(AnswerMessageBox(*box, IDOK));
     EXPECT_EQ(probe->WaitForExit(kDefaultTimeoutMs), kExitAfterRuntimeError);
     EXPECT_EQ(Report(), c.report) << "exit routines are dropped; the libraries still hear the end";
@@ -138,16 +141,20 @@ INSTANTIATE_TEST_SUITE_P(
     RuntimeErrorBoxTest,
     ::testing::Values(
         ErrorCase{"runtime-error",
-                  "运行时出错!\r\n\r\n错误代码：6\r\n\r\n错误信息：调用DLL命令后发现堆栈错误\r\n\r\n67174457, 105\r\n", "SE"},
+                  "运行时出错!\r\n\r\n错误代码：6\r\n\r\n错误信息：调用DLL命令后发现堆栈错误\r\n\r\n67174457, 105\r\n",
+                  "SE"},
         ErrorCase{"allocation", "运行时出错!\r\n\r\n错误信息：分配 2000000000 字节内存失败!\r\n\r\n0, 0\r\n", "SE"},
         ErrorCase{"startup-window",
                   "运行时出错!\r\n\r\n错误信息：载入启动窗口失败\r\n\r\n1375797249, 0\r\n未找到所指定的窗口\r\n", "SE"},
-        ErrorCase{"dll-missing-default",
-                  "运行时出错!\r\n\r\n错误信息：无法找到指定DLL库文件中的输出命令“NoSuchExportAnywhere”\r\n\r\n0, 0\r\n", "SE"},
-        ErrorCase{"dll-missing-named",
-                  "运行时出错!\r\n\r\n错误信息：无法找到指定DLL库文件“runtime_test_exports.dll”中的输出命令“NoSuchExport”"
-                  "\r\n\r\n0, 0\r\n",
-                  "SE"}),
+        ErrorCase{
+            "dll-missing-default",
+            "运行时出错!\r\n\r\n错误信息：无法找到指定DLL库文件中的输出命令“NoSuchExportAnywhere”\r\n\r\n0, 0\r\n",
+            "SE"},
+        ErrorCase{
+            "dll-missing-named",
+            "运行时出错!\r\n\r\n错误信息：无法找到指定DLL库文件“runtime_test_exports.dll”中的输出命令“NoSuchExport”"
+            "\r\n\r\n0, 0\r\n",
+            "SE"}),
     [](const ::testing::TestParamInfo<ErrorCase>& info) {
         std::string name = info.param.scenario;
         for (char& c : name) {

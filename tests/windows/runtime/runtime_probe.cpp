@@ -33,13 +33,12 @@ constexpr DllCommand<NumberFunction> kMultiplyByOrdinal{4, "runtime_test_exports
 constexpr DllCommand<NumberFunction> kMissingDefault{5, "", "NoSuchExportAnywhere"};
 constexpr DllCommand<NumberFunction> kMissingNamed{6, "runtime_test_exports.dll", "NoSuchExport"};
 
-const char* const kDllFiles[] = {kGetTickCount.fileName,     kGetSystemMetrics.fileName, kDragAcceptFiles.fileName,
-                                 kAddByName.fileName,        kMultiplyByOrdinal.fileName, kMissingDefault.fileName,
+const char* const kDllFiles[] = {kGetTickCount.fileName, kGetSystemMetrics.fileName,  kDragAcceptFiles.fileName,
+                                 kAddByName.fileName,    kMultiplyByOrdinal.fileName, kMissingDefault.fileName,
                                  kMissingNamed.fileName};
-const char* const kDllNames[] = {kGetTickCount.commandName,     kGetSystemMetrics.commandName,
-                                 kDragAcceptFiles.commandName,  kAddByName.commandName,
-                                 kMultiplyByOrdinal.commandName, kMissingDefault.commandName,
-                                 kMissingNamed.commandName};
+const char* const kDllNames[] = {
+    kGetTickCount.commandName,      kGetSystemMetrics.commandName, kDragAcceptFiles.commandName, kAddByName.commandName,
+    kMultiplyByOrdinal.commandName, kMissingDefault.commandName,   kMissingNamed.commandName};
 
 // A library that tells the report when it hears of the start and of the end.
 int32_t NotifyProbeLibrary(int32_t code, uint32_t first, uint32_t) {
@@ -141,10 +140,13 @@ void RunNestedLoops() {
 
 void ReportServices() {
     const ValueRecord byteValue{0x1FF, 0, kTypeByte};
-    const auto address = [](const void* pointer) { return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(pointer)); };
+    const auto address = [](const void* pointer) {
+        return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(pointer));
+    };
     Report(std::to_string(RuntimeService(1004, 0, 0)) + " " + std::to_string(RuntimeService(1005, 0, 0)) + " " +
-           std::to_string(RuntimeService(2030, 0, 0)) + " " + std::to_string(RuntimeService(2001, address(&byteValue), 0)) +
-           " " + std::to_string(RuntimeService(9999, 1, 2)) + " " +
+           std::to_string(RuntimeService(2030, 0, 0)) + " " +
+           std::to_string(RuntimeService(2001, address(&byteValue), 0)) + " " +
+           std::to_string(RuntimeService(9999, 1, 2)) + " " +
            (RuntimeService(1002, 0x00010001, 0) == static_cast<int32_t>(address(&kProbeUnits[0])) ? "U" : "u") +
            std::to_string(RuntimeService(1002, 0x00010002, 0)) + std::to_string(RuntimeService(1002, 0x00020001, 0)));
     const auto* directory = reinterpret_cast<const char*>(static_cast<uintptr_t>(RuntimeService(2003, 0, 0)));

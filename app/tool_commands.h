@@ -1,0 +1,41 @@
+// The library commands as the tool calls them: typed wrappers that build the value records, call
+// through the command-call entries and take ownership of what comes back.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "runtime/heap_block.h"
+
+namespace velmora::tool {
+
+// Core library.
+int32_t ScreenWidth() noexcept;
+int32_t ScreenHeight() noexcept;
+int32_t InfoBox(const char* text, int32_t flags) noexcept;
+double CurrentTime() noexcept;  // an OLE date in whole seconds
+Text ToText(int32_t value) noexcept;
+Text DateTimeText(double dateTime) noexcept;
+Text BytesText(const char* bytes, int32_t length) noexcept;  // ToText(BytesLeft(bytes, length))
+int32_t ToInteger(const char* text) noexcept;
+int32_t BitAnd(int32_t left, int32_t right) noexcept;
+int32_t BitOr(int32_t left, int32_t right) noexcept;
+// Every part, each an owned text (null for an empty part).
+std::vector<Text> SplitText(const char* text, const char* separator) noexcept;
+
+bool FileExists(const char* path) noexcept;
+int32_t FileAttributes(const char* path) noexcept;
+bool MakeDirectory(const char* path) noexcept;
+int32_t OpenFile(const char* path, int32_t openMode, int32_t shareMode) noexcept;
+void CloseFile(int32_t file) noexcept;
+bool SeekToEnd(int32_t file) noexcept;
+Text ReadLine(int32_t file) noexcept;
+bool WriteLines(int32_t file, const char* line) noexcept;
+
+// Shell library.
+Text ShortcutTarget(const char* linkPath) noexcept;
+Text BrowseForFolder(const char* title) noexcept;
+Text SpecialFolderPath(int32_t id) noexcept;
+void Delay(int32_t milliseconds) noexcept;
+
+}  // namespace velmora::tool
