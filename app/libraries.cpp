@@ -2,16 +2,30 @@
 
 #include "commands/command_libraries.h"
 #include "commands/runtime_link.h"
+#include "components/core_units.h"
+#include "runtime/unit_interface.h"
 
 namespace velmora {
 namespace {
 
+// Commands that take a component (an owner window, say) reach its window through the object.
+uint32_t ComponentWindow(uint32_t componentObject) {
+    const auto* object = reinterpret_cast<const ComponentObject*>(static_cast<uintptr_t>(componentObject));
+    return object ? static_cast<uint32_t>(reinterpret_cast<uintptr_t>(object->window)) : 0;
+}
+
 // The command libraries share one connection to the runtime; the first notification makes it.
 int32_t NotifyCommandLibrary(int32_t code, uint32_t first, uint32_t) {
     if (code == kNotifyStartup) {
-        ConnectRuntime(reinterpret_cast<RuntimeServiceEntry>(static_cast<uintptr_t>(first)), nullptr);
+        ConnectRuntime(reinterpret_cast<RuntimeServiceEntry>(static_cast<uintptr_t>(first)), ComponentWindow);
     }
     return 0;
+}
+
+// The core library holds the window units as well as commands.
+int32_t NotifyCoreLibrary(int32_t code, uint32_t first, uint32_t second) {
+    NotifyComponents(code, first, second);
+    return NotifyCommandLibrary(code, first, second);
 }
 
 const LibraryDescriptor kCoreLibrary = {
@@ -20,11 +34,11 @@ const LibraryDescriptor kCoreLibrary = {
     1,
     0,
     "核心支持库",
-    0,
-    nullptr,
+    static_cast<int32_t>(CoreLibraryUnits().size()),
+    CoreLibraryUnits().data(),
     static_cast<int32_t>(CoreLibraryCommands().size()),
     CoreLibraryCommands().data(),
-    NotifyCommandLibrary,
+    NotifyCoreLibrary,
 };
 
 const LibraryDescriptor kShellLibrary = {

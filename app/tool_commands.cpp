@@ -6,6 +6,7 @@
 #include "commands/shell_commands.h"
 #include "commands/system_commands.h"
 #include "commands/text_commands.h"
+#include "components/common_dialog.h"
 #include "runtime/array_block.h"
 #include "runtime/library_call.h"
 #include "runtime/value.h"
@@ -149,6 +150,10 @@ Text ReadLine(int32_t file) noexcept {
 
 bool WriteLines(int32_t file, const char* line) noexcept {
     return BooleanOf(Core(velmora::WriteLines, {Integer(file), TextArgument(line)}));
+}
+
+bool CommonDialogOpen(uint32_t windowId, uint32_t componentId) noexcept {
+    return BooleanOf(Core(velmora::CommonDialogOpenCommand, {ValueRecord{windowId, componentId, kTypeInteger}}));
 }
 
 Text ShortcutTarget(const char* linkPath) noexcept {

@@ -32,6 +32,9 @@ bool SeekToEnd(int32_t file) noexcept;
 Text ReadLine(int32_t file) noexcept;
 bool WriteLines(int32_t file, const char* line) noexcept;
 
+// The common dialog component's method, on the component named by window and component id.
+bool CommonDialogOpen(uint32_t windowId, uint32_t componentId) noexcept;
+
 // Shell library.
 Text ShortcutTarget(const char* linkPath) noexcept;
 Text BrowseForFolder(const char* title) noexcept;

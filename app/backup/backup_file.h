@@ -7,7 +7,7 @@
 namespace velmora {
 
 class BackupFile {
-public:
+  public:
     // Opens a new temporary file in the directory under a file number; false when it cannot.
     bool Open(const char* directory) noexcept;
     int32_t number() const noexcept { return number_; }
@@ -24,7 +24,7 @@ public:
     BackupFile& operator=(const BackupFile&) = delete;
     ~BackupFile() { Discard(); }
 
-private:
+  private:
     Text directory_;
     Text temporaryPath_;
     int32_t number_ = 0;

@@ -26,12 +26,14 @@ HWND ListViewOfDefView(HWND defView) noexcept {
 }
 
 HWND ListViewUnder(HWND parent) noexcept {
-    return parent ? ListViewOfDefView(CallDllCommand(kFindWindowExA, parent, nullptr, "SHELLDLL_DefView", nullptr)) : nullptr;
+    return parent ? ListViewOfDefView(CallDllCommand(kFindWindowExA, parent, nullptr, "SHELLDLL_DefView", nullptr))
+                  : nullptr;
 }
 
 HWND WalkFromFirstWorkerW() noexcept {
     HWND result = nullptr;
-    for (HWND window = CallDllCommand(kFindWindowA, "WorkerW", ""); window; window = CallDllCommand(kGetWindow, window, GW_HWNDNEXT)) {
+    for (HWND window = CallDllCommand(kFindWindowA, "WorkerW", ""); window;
+         window = CallDllCommand(kGetWindow, window, GW_HWNDNEXT)) {
         const HWND defView = CallDllCommand(kFindWindowExA, window, nullptr, "SHELLDLL_DefView", nullptr);
         if (defView)
             result = ListViewOfDefView(defView);

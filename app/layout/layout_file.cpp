@@ -29,8 +29,8 @@ Text ItemLine(const IconEntry& entry) noexcept {
         return Text(ConcatTexts({entry.kind, "|[", entry.caption, "]|[", left.get(), "/", top.get(), "/", right.get(),
                                  "/", bottom.get(), "]|[", entry.target, "]"}));
     }
-    return Text(ConcatTexts({entry.kind, "|[", entry.caption, "]|[", left.get(), "/", top.get(), "/", right.get(),
-                             "/", bottom.get(), "]"}));
+    return Text(ConcatTexts({entry.kind, "|[", entry.caption, "]|[", left.get(), "/", top.get(), "/", right.get(), "/",
+                             bottom.get(), "]"}));
 }
 
 bool WriteLayoutLine(const char* line) noexcept {

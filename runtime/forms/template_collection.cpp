@@ -7,7 +7,7 @@ namespace velmora {
 TemplateCollection::TemplateCollection(std::vector<uint32_t> windowIds, std::vector<WindowTemplate> templates) noexcept
     : ids_(std::move(windowIds)), templates_(std::move(templates)) {}
 
-WindowTemplate* TemplateCollection::FindWindow(uint32_t windowId) noexcept {
+WindowTemplate* TemplateCollection::FindTemplate(uint32_t windowId) noexcept {
     for (size_t index = 0; index < ids_.size(); ++index) {
         if (ids_[index] == windowId) {
             return &templates_[index];

@@ -19,7 +19,7 @@ class TemplateCollection {
     std::span<const uint32_t> WindowIds() const noexcept { return ids_; }
     WindowTemplate& Window(uint32_t index) noexcept { return templates_[index]; }
     // Null when no window has this id.
-    WindowTemplate* FindWindow(uint32_t windowId) noexcept;
+    WindowTemplate* FindTemplate(uint32_t windowId) noexcept;
 
   private:
     std::vector<uint32_t> ids_;

@@ -27,7 +27,28 @@ class ComPtr {
     Interface* pointer_ = nullptr;
 };
 
+std::vector<wchar_t> Wide(const std::string& text) {
+    const int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
+    std::vector<wchar_t> wide(length);
+    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), length);
+    return wide;
+}
+
 }  // namespace
+
+std::string ReadShortcutTarget(const std::string& linkPath) {
+    ComPtr<IShellLinkA> link;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.put_void())))
+        return {};
+    ComPtr<IPersistFile> file;
+    if (FAILED(link->QueryInterface(IID_IPersistFile, file.put_void())) ||
+        FAILED(file->Load(Wide(linkPath).data(), STGM_READ)))
+        return {};
+    char target[MAX_PATH] = {};
+    if (FAILED(link->GetPath(target, sizeof(target), nullptr, 0)))
+        return {};
+    return target;
+}
 
 bool CreateShortcutFile(const std::string& linkPath, const std::string& targetPath) {
     ComPtr<IShellLinkA> link;
@@ -38,10 +59,7 @@ bool CreateShortcutFile(const std::string& linkPath, const std::string& targetPa
     ComPtr<IPersistFile> file;
     if (FAILED(link->QueryInterface(IID_IPersistFile, file.put_void())))
         return false;
-    const int length = MultiByteToWideChar(CP_ACP, 0, linkPath.c_str(), -1, nullptr, 0);
-    std::vector<wchar_t> widePath(length);
-    MultiByteToWideChar(CP_ACP, 0, linkPath.c_str(), -1, widePath.data(), length);
-    return SUCCEEDED(file->Save(widePath.data(), TRUE));
+    return SUCCEEDED(file->Save(Wide(linkPath).data(), TRUE));
 }
 
 }  // namespace velmora::test

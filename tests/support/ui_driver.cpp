@@ -1,8 +1,10 @@
 #include "tests/support/ui_driver.h"
 
+#include <commctrl.h>
 #include <shlobj.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -128,11 +130,28 @@ HWND FindTopWindow(DWORD processId, const std::string& className, const char* ti
 }
 
 HWND WaitForTopWindow(DWORD processId, const std::string& className, const char* title, DWORD timeoutMs) {
-    std::string what = "a window of class \"" + className + "\"";
-    if (title)
-        what += std::string(" titled \"") + title + "\"";
-    return WaitFor(what + " of process " + std::to_string(processId), timeoutMs,
-                   [&] { return FindTopWindow(processId, className, title); });
+    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+    for (;;) {
+        if (HWND found = FindTopWindow(processId, className, title))
+            return found;
+        if (GetTickCount64() >= deadline)
+            break;
+        Sleep(kPollMs);
+    }
+    // What the process shows instead tells most about why the window did not come.
+    std::string shown;
+    for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT)) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (!processId || owner == processId) {
+            shown += "\n  \"" + ClassOf(window) + "\" \"" + ReadText(window) + "\"" +
+                     (IsWindowVisible(window) ? " visible" : " hidden") + (IsWindowEnabled(window) ? "" : " disabled");
+        }
+    }
+    ADD_FAILURE() << "timed out after " << timeoutMs << " ms waiting for a window of class \"" << className << "\""
+                  << (title ? std::string(" titled \"") + title + "\"" : std::string()) << " of process " << processId
+                  << "; its top-level windows:" << shown;
+    return nullptr;
 }
 
 bool WaitForWindowGone(HWND window, DWORD timeoutMs) {
@@ -143,6 +162,15 @@ bool WaitForWindowGone(HWND window, DWORD timeoutMs) {
 HWND FindDescendant(HWND parent, const std::string& className, int index) {
     for (HWND child : Descendants(parent)) {
         if (lstrcmpiA(ClassOf(child).c_str(), className.c_str()) == 0 && index-- == 0)
+            return child;
+    }
+    return nullptr;
+}
+
+// Dialogs reuse control ids across classes (Wine's file dialog gives its list view IDOK too).
+HWND FindButtonById(HWND parent, int controlId) {
+    for (HWND child : Descendants(parent)) {
+        if (GetDlgCtrlID(child) == controlId && lstrcmpiA(ClassOf(child).c_str(), "Button") == 0)
             return child;
     }
     return nullptr;
@@ -174,7 +202,9 @@ bool TypeText(HWND control, const std::string& text) {
 }
 
 void Click(HWND control) {
-    PostMessageA(control, BM_CLICK, 0, 0);
+    if (!PostMessageA(control, BM_CLICK, 0, 0))
+        ADD_FAILURE() << "cannot post a click to window " << reinterpret_cast<uintptr_t>(control) << " (error "
+                      << GetLastError() << ")";
 }
 
 std::optional<MessageBoxContent> WaitForMessageBox(DWORD processId, DWORD timeoutMs) {
@@ -188,7 +218,10 @@ std::optional<MessageBoxContent> WaitForMessageBox(DWORD processId, DWORD timeou
         if (lstrcmpiA(ClassOf(child).c_str(), "Static"))
             continue;
         if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
-            content.icon = SettledIcon(child);
+            // A box without an icon may keep a hidden, empty icon control.
+            DWORD_PTR icon = 0;
+            if (IsWindowVisible(child) && SendWithTimeout(child, STM_GETICON, 0, 0, &icon) && icon)
+                content.icon = SettledIcon(child);
         } else if (content.text.empty()) {
             content.text = ReadText(child);
         }
@@ -197,7 +230,7 @@ std::optional<MessageBoxContent> WaitForMessageBox(DWORD processId, DWORD timeou
 }
 
 bool AnswerMessageBox(const MessageBoxContent& box, int buttonId) {
-    const HWND button = FindDescendantById(box.window, buttonId);
+    const HWND button = FindButtonById(box.window, buttonId);
     if (!button) {
         ADD_FAILURE() << "the message box \"" << box.caption << "\" has no button " << buttonId;
         return false;
@@ -206,27 +239,60 @@ bool AnswerMessageBox(const MessageBoxContent& box, int buttonId) {
     return WaitForWindowGone(box.window);
 }
 
+namespace {
+
+// The caption of the tree item the folder browser has selected, read in the browser's process.
+std::string SelectedFolderCaption(HWND tree, HANDLE process) {
+    DWORD_PTR item = 0;
+    if (!SendWithTimeout(tree, TVM_GETNEXTITEM, TVGN_CARET, 0, &item) || !item)
+        return {};
+    RemoteBuffer record = RemoteBuffer::Allocate(process, sizeof(TVITEMA));
+    RemoteBuffer text = RemoteBuffer::Allocate(process, MAX_PATH);
+    if (!record || !text)
+        return {};
+    // Both programs are 32-bit, so the record's layout is the same on both sides.
+    TVITEMA query = {};
+    query.mask = TVIF_TEXT;
+    query.hItem = reinterpret_cast<HTREEITEM>(item);
+    query.pszText = static_cast<char*>(text.get());
+    query.cchTextMax = MAX_PATH;
+    char caption[MAX_PATH] = {};
+    DWORD_PTR ok = 0;
+    if (!record.Write(&query, sizeof(query)) ||
+        !SendWithTimeout(tree, TVM_GETITEMA, 0, static_cast<LPARAM>(record.address()), &ok) || !ok ||
+        !text.Read(caption, sizeof(caption)))
+        return {};
+    return std::string(caption, strnlen(caption, sizeof(caption)));
+}
+
+}  // namespace
+
 bool ChooseFolder(HWND browser, const std::string& windowsPath) {
     DWORD processId = 0;
     GetWindowThreadProcessId(browser, &processId);
-    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, processId);
-    if (!process) {
-        ADD_FAILURE() << "cannot open the process of the folder browser";
+    HANDLE process =
+        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE | SYNCHRONIZE | PROCESS_QUERY_INFORMATION,
+                    FALSE, processId);
+    const HWND tree = FindDescendant(browser, "SysTreeView32");
+    if (!process || !tree) {
+        ADD_FAILURE() << "cannot reach the folder browser's process or tree";
+        if (process)
+            CloseHandle(process);
         return false;
     }
-    bool selected = false;
-    {
-        // BFFM_SETSELECTIONA takes the path by address, so the path must live in the browser's process.
+    const std::string leaf = windowsPath.substr(windowsPath.find_last_of('\\') + 1);
+    // The browser fills its tree after it shows, and may select its own start folder then: select
+    // until the selection holds.
+    const bool selected = WaitFor("the folder browser to select " + windowsPath, kDefaultTimeoutMs, [&] {
         RemoteBuffer path = RemoteBuffer::Allocate(process, windowsPath.size() + 1);
-        selected = path && path.Write(windowsPath.c_str(), windowsPath.size() + 1) &&
-                   SendWithTimeout(browser, BFFM_SETSELECTIONA, TRUE, static_cast<LPARAM>(path.address()));
-    }
+        return path && path.Write(windowsPath.c_str(), windowsPath.size() + 1) &&
+               SendWithTimeout(browser, BFFM_SETSELECTIONA, TRUE, static_cast<LPARAM>(path.address())) &&
+               SelectedFolderCaption(tree, process) == leaf;
+    });
     CloseHandle(process);
-    if (!selected) {
-        ADD_FAILURE() << "cannot select " << windowsPath << " in the folder browser";
+    if (!selected)
         return false;
-    }
-    const HWND ok = FindDescendantById(browser, IDOK);
+    const HWND ok = FindButtonById(browser, IDOK);
     if (!ok) {
         ADD_FAILURE() << "the folder browser has no OK button";
         return false;
@@ -247,7 +313,7 @@ bool ChooseFile(HWND fileDialog, const std::string& windowsPath) {
         ADD_FAILURE() << "cannot type into the file name box of the file dialog";
         return false;
     }
-    const HWND ok = FindDescendantById(fileDialog, IDOK);
+    const HWND ok = FindButtonById(fileDialog, IDOK);
     if (!ok) {
         ADD_FAILURE() << "the file dialog has no OK button";
         return false;

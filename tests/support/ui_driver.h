@@ -23,6 +23,7 @@ bool WaitForWindowGone(HWND window, DWORD timeoutMs = kDefaultTimeoutMs);
 // The index-th descendant (0-based, in the order EnumChildWindows gives) of the class, or null.
 HWND FindDescendant(HWND parent, const std::string& className, int index = 0);
 HWND FindDescendantById(HWND parent, int controlId);
+HWND FindButtonById(HWND parent, int controlId);
 
 // Texts travel with WM_GETTEXT and WM_SETTEXT, which the system carries across processes.
 std::string ReadText(HWND window);

@@ -42,7 +42,7 @@ class TestForm : public testing::Test {
         ASSERT_TRUE(collection_);
     }
 
-    WindowTemplate& Settings() { return *collection_->FindWindow(kSettings); }
+    WindowTemplate& Settings() { return *collection_->FindTemplate(kSettings); }
 
     uint32_t codeBase_ = 0;
     std::vector<uint8_t> data_;
@@ -110,7 +110,7 @@ TEST_F(TestForm, RecordsFollowTheSourceInOrderAndContent) {
     EXPECT_EQ(openItem.MenuState(), kMenuChecked);
     EXPECT_EQ(openItem.MenuLevel(), 1u);
     EXPECT_EQ(openItem.MenuShortcut(), 0x4Fu);
-    EXPECT_EQ(collection_->FindWindow(kAbout)->ComponentCount(), 1u);
+    EXPECT_EQ(collection_->FindTemplate(kAbout)->ComponentCount(), 1u);
 }
 
 TEST_F(TestForm, UnitPropertiesAreStoredByName) {

@@ -16,7 +16,7 @@ class LoadedSample : public testing::Test {
     void SetUp() override {
         collection_ = ReadTemplateData(SampleBytes(), kCodeBase);
         ASSERT_TRUE(collection_);
-        window_ = collection_->FindWindow(kSampleWindow);
+        window_ = collection_->FindTemplate(kSampleWindow);
         ASSERT_NE(window_, nullptr);
     }
 

@@ -41,7 +41,7 @@ TEST(FormSource, CompilesIntoReadableTemplateData) {
     EXPECT_EQ(compiled.routineNames, (std::vector<std::string>{"BackupClicked", "RestoreClicked"}));
     std::optional<TemplateCollection> collection = ReadTemplateData(WriteTemplateData(compiled.windows).bytes, 0);
     ASSERT_TRUE(collection);
-    WindowTemplate& window = *collection->FindWindow(0x52010001);
+    WindowTemplate& window = *collection->FindTemplate(0x52010001);
     EXPECT_EQ(window.FirstWord(), 0u);
     EXPECT_EQ(window.SecondWord(), 0x19010003u);
     EXPECT_EQ(window.ComponentIds()[0], 0x06010000u);

@@ -33,16 +33,16 @@ TEST(TemplateRoundTrip, EveryFieldWrittenIsReadBackWithBindingsRelocated) {
 TEST(TemplateRoundTrip, WindowsAndComponentsAreFoundById) {
     std::optional<TemplateCollection> collection = ReadTemplateData(SampleBytes(), kCodeBase);
     ASSERT_TRUE(collection);
-    WindowTemplate* window = collection->FindWindow(kSampleWindow);
+    WindowTemplate* window = collection->FindTemplate(kSampleWindow);
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(collection->FindWindow(kSecondWindow), &collection->Window(1));
-    EXPECT_EQ(collection->FindWindow(0x52010003), nullptr);
+    EXPECT_EQ(collection->FindTemplate(kSecondWindow), &collection->Window(1));
+    EXPECT_EQ(collection->FindTemplate(0x52010003), nullptr);
     EXPECT_EQ(window->FindComponent(0), &window->Record(0));
     EXPECT_EQ(window->FindComponent(kEditId), &window->Record(3));
     EXPECT_EQ(window->FindComponent(kMenuId), &window->Record(4));
     EXPECT_EQ(window->FindComponent(0x16010099), nullptr);
     EXPECT_TRUE(window->HasMenuItems());
-    EXPECT_FALSE(collection->FindWindow(kSecondWindow)->HasMenuItems());
+    EXPECT_FALSE(collection->FindTemplate(kSecondWindow)->HasMenuItems());
 }
 
 TEST(TemplateRoundTrip, DataWithoutWindowsGivesAnEmptyCollection) {

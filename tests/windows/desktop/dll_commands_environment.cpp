@@ -8,7 +8,7 @@ namespace velmora {
 namespace {
 
 class DllCommandsEnvironment : public testing::Environment {
-public:
+  public:
     void SetUp() override { SetDllCommands(kDllCommandCount, kDllFileNames.data(), kDllCommandNames.data()); }
     void TearDown() override { FreeDllCommandModules(); }
 };

@@ -1,0 +1,5 @@
+// Every routine the tool's window template binds to an event.
+#pragma once
+
+#include "app/backup/backup_clicked.h"
+#include "app/main_window/path_buttons.h"

@@ -1,0 +1,48 @@
+#include "components/window_styles.h"
+
+namespace velmora {
+namespace {
+
+struct BorderStyle {
+    bool resizable;
+    DWORD exStyle;
+};
+
+constexpr BorderStyle kBorderStyles[] = {
+    {false, 0},
+    {true, 0},
+    {false, 0},
+    {true, WS_EX_TOOLWINDOW},
+    {false, WS_EX_TOOLWINDOW},
+    {true, WS_EX_CLIENTEDGE},
+    {false, WS_EX_CLIENTEDGE},
+};
+
+}  // namespace
+
+FrameStyles WindowFrameStyles(const FrameSettings& settings) noexcept {
+    FrameStyles styles;
+    if (settings.borderStyle > 0 && settings.borderStyle <= kHighestBorderStyle) {
+        if (settings.hasCaptionText || settings.controlBox) {
+            styles.style |= WS_CAPTION;
+        }
+        if (settings.controlBox) {
+            styles.style |= WS_SYSMENU;
+        }
+        styles.style |= WS_DLGFRAME;
+        const BorderStyle& border = kBorderStyles[settings.borderStyle];
+        if (border.resizable) {
+            styles.style |= WS_THICKFRAME;
+        }
+        styles.exStyle |= border.exStyle;
+    }
+    if (settings.maximiseBox) {
+        styles.style |= WS_MAXIMIZEBOX;
+    }
+    if (settings.minimiseBox) {
+        styles.style |= WS_MINIMIZEBOX;
+    }
+    return styles;
+}
+
+}  // namespace velmora
