@@ -11,20 +11,6 @@ namespace {
 constexpr char kAnchorClass[] = "_QV_CommonDlg";
 constexpr int32_t kHighestHelpCommand = 5;
 
-bool RegisterAnchorClass(HINSTANCE instance) noexcept {
-    WNDCLASSA existing;
-    if (GetClassInfoA(instance, kAnchorClass, &existing)) {
-        return true;
-    }
-    WNDCLASSA windowClass = {};
-    windowClass.style = CS_DBLCLKS;
-    windowClass.lpfnWndProc = DefWindowProcA;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = kAnchorClass;
-    return RegisterClassA(&windowClass) != 0;
-}
-
 }  // namespace
 
 CommonDialogComponent::CommonDialogComponent(const UnitCreateArgs& args) noexcept
@@ -67,7 +53,7 @@ ComponentObject* CommonDialogComponent::Create(const UnitCreateArgs& args) noexc
     const std::optional<PropertyList> properties = ComponentProperties(args);
     auto dialog = MakeComponent<CommonDialogComponent>(args);
     const HINSTANCE instance = GetModuleHandleA(nullptr);
-    if (!properties || dialog == nullptr || !RegisterAnchorClass(instance)) {
+    if (!properties || dialog == nullptr || !RegisterRuntimeClass(instance, kAnchorClass, CS_DBLCLKS)) {
         return nullptr;
     }
     try {

@@ -133,6 +133,20 @@ std::span<const uint8_t> BytesProperty(const PropertyList& properties, uint32_t 
     return properties.Find(number).value_or(std::span<const uint8_t>());
 }
 
+bool RegisterRuntimeClass(HINSTANCE instance, const char* className, UINT style) noexcept {
+    WNDCLASSA existing;
+    if (GetClassInfoA(instance, className, &existing)) {
+        return true;
+    }
+    WNDCLASSA windowClass = {};
+    windowClass.style = style;
+    windowClass.lpfnWndProc = DefWindowProcA;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = className;
+    return RegisterClassA(&windowClass) != 0;
+}
+
 void ChangeStyle(HWND window, DWORD mask, DWORD bits) noexcept {
     const auto style = static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE));
     SetWindowLongPtrA(window, GWL_STYLE, static_cast<LONG_PTR>((style & ~mask) | (bits & mask)));

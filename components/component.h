@@ -74,6 +74,9 @@ std::optional<PropertyList> ComponentProperties(const UnitCreateArgs& args) noex
 std::span<const uint8_t> BytesProperty(const PropertyList& properties, uint32_t number) noexcept;
 // Replaces the bits under mask in the window's style and repaints it.
 void ChangeStyle(HWND window, DWORD mask, DWORD bits) noexcept;
+// Registers a window class of the runtime's own (DefWindowProcA, arrow cursor, no background brush)
+// on first use; true when it exists.
+bool RegisterRuntimeClass(HINSTANCE instance, const char* className, UINT style) noexcept;
 // The styles of every control: a child that clips its siblings, disabled and a tab stop as the
 // record's state flags say.
 inline DWORD ControlStyles(const UnitCreateArgs& args) noexcept {

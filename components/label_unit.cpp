@@ -74,20 +74,6 @@ constexpr int32_t HighestChoice(int32_t number) {
     }
 }
 
-bool RegisterLabelClass(HINSTANCE instance) noexcept {
-    WNDCLASSA existing;
-    if (GetClassInfoA(instance, kLabelClass, &existing)) {
-        return true;
-    }
-    WNDCLASSA windowClass = {};
-    windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
-    windowClass.lpfnWndProc = DefWindowProcA;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = kLabelClass;
-    return RegisterClassA(&windowClass) != 0;
-}
-
 class LabelComponent final : public Component {
   public:
     explicit LabelComponent(const UnitCreateArgs& args) noexcept : Component(args, kUnitLabel) {
@@ -134,7 +120,8 @@ ComponentObject* LabelComponent::Create(const UnitCreateArgs& args) noexcept {
     const std::optional<PropertyList> properties = ComponentProperties(args);
     auto label = MakeComponent<LabelComponent>(args);
     const HINSTANCE instance = GetModuleHandleA(nullptr);
-    if (!properties || label == nullptr || !RegisterLabelClass(instance)) {
+    if (!properties || label == nullptr ||
+        !RegisterRuntimeClass(instance, kLabelClass, CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS)) {
         return nullptr;
     }
     try {

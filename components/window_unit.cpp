@@ -66,20 +66,6 @@ const LPCSTR kPointerCursors[] = {nullptr,    IDC_ARROW,       IDC_CROSS,  IDC_I
                                   IDC_HELP,   IDC_APPSTARTING, IDC_NO,     IDC_SIZEALL, IDC_SIZENESW,
                                   IDC_SIZENS, IDC_SIZENWSE,    IDC_SIZEWE, IDC_UPARROW};
 
-bool RegisterDefaultClass(HINSTANCE instance) noexcept {
-    WNDCLASSA existing;
-    if (GetClassInfoA(instance, kDefaultClass, &existing)) {
-        return true;
-    }
-    WNDCLASSA windowClass = {};
-    windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
-    windowClass.lpfnWndProc = DefWindowProcA;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = kDefaultClass;
-    return RegisterClassA(&windowClass) != 0;
-}
-
 // The runtime's hidden owner window, a top-level window of this process.
 HWND FindHiddenOwner() noexcept {
     const DWORD process = GetCurrentProcessId();
@@ -162,7 +148,7 @@ ComponentObject* FormWindow::Create(const UnitCreateArgs& args) noexcept {
     const WindowUnitProperties& s = form->settings_;
     const HINSTANCE instance = GetModuleHandleA(nullptr);
     const char* className = s.className.empty() ? kDefaultClass : s.className.c_str();
-    if (s.className.empty() && !RegisterDefaultClass(instance)) {
+    if (s.className.empty() && !RegisterRuntimeClass(instance, kDefaultClass, CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS)) {
         return nullptr;
     }
 
