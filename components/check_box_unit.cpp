@@ -5,9 +5,9 @@
 #include "components/button_look.h"
 #include "components/colours.h"
 #include "components/component.h"
-#include "components/font_setting.h"
 #include "components/gdi_object.h"
 #include "components/runtime_link.h"
+#include "components/template_data.h"
 #include "components/unit_values.h"
 #include "components/units.h"
 #include "runtime/forms/identifiers.h"
@@ -36,7 +36,9 @@ constexpr DWORD kLookMask = BS_PUSHLIKE | BS_FLAT | BS_LEFTTEXT;
 
 class CheckBoxComponent final : public Component {
   public:
-    explicit CheckBoxComponent(const UnitCreateArgs& args) noexcept : Component(args, kUnitCheckBox) {}
+    explicit CheckBoxComponent(const UnitCreateArgs& args) noexcept
+        : Component(args, kUnitCheckBox),
+          face_({kPicture, kCaption, kHorizontalAlignment, kVerticalAlignment, kFont}, kAlignNear) {}
 
     static ComponentObject* Create(const UnitCreateArgs& args) noexcept;
 
@@ -56,17 +58,13 @@ class CheckBoxComponent final : public Component {
         SendMessageA(window, BM_SETCHECK, checked == 1 ? BST_CHECKED : BST_UNCHECKED, 0);
     }
 
-    ButtonPicture picture_;
+    ButtonFace face_;
     int32_t pushLike_ = 0;
     int32_t flat_ = 0;
-    std::string caption_;
     int32_t boxOnRight_ = 0;
-    int32_t horizontal_ = kAlignNear;
-    int32_t vertical_ = kAlignCentre;
     uint32_t textColour_ = SystemColourCode(COLOR_BTNTEXT);
     uint32_t backgroundColour_ = SystemColourCode(COLOR_BTNFACE);
     BrushObject brush_;
-    FontSetting font_;
     std::string bindingTexts_[2];
 };
 
@@ -77,36 +75,27 @@ ComponentObject* CheckBoxComponent::Create(const UnitCreateArgs& args) noexcept 
         return nullptr;
     }
     try {
-        box->picture_.Set(BytesProperty(*properties, kPicture));
+        box->face_.Read(*properties);
         box->pushLike_ = properties->Integer(kPushLike, 0);
         box->flat_ = properties->Integer(kFlat, 0);
-        box->caption_ = properties->Text(kCaption);
         box->boxOnRight_ = properties->Integer(kBoxOnRight, 0);
-        box->horizontal_ = Clamped(properties->Integer(kHorizontalAlignment, kAlignNear), kAlignNear, kAlignFar);
-        box->vertical_ = Clamped(properties->Integer(kVerticalAlignment, kAlignCentre), kAlignNear, kAlignFar);
         box->textColour_ =
             static_cast<uint32_t>(properties->Integer(kTextColour, static_cast<int32_t>(box->textColour_)));
         box->backgroundColour_ =
             static_cast<uint32_t>(properties->Integer(kBackgroundColour, static_cast<int32_t>(box->backgroundColour_)));
-        box->font_.Set(BytesProperty(*properties, kFont));
         box->bindingTexts_[0] = properties->Text(kFirstBindingText);
         box->bindingTexts_[1] = properties->Text(kSecondBindingText);
     } catch (const std::bad_alloc&) {
         return nullptr;
     }
     box->MakeBrush();
-    const DWORD style = ControlStyles(args) | BS_AUTOCHECKBOX | BS_MULTILINE | box->LookStyles() |
-                        ButtonAlignmentStyles(box->horizontal_, box->vertical_) | box->picture_.Style();
-    const HWND window = CreateWindowExA(
-        0, "BUTTON", box->caption_.c_str(), style, args.left, args.top, args.width, args.height, args.parent,
-        reinterpret_cast<HMENU>(static_cast<uintptr_t>(args.componentId & 0xFFFF)), GetModuleHandleA(nullptr), nullptr);
+    const HWND window = box->face_.MakeWindow(args, BS_AUTOCHECKBOX | BS_MULTILINE | box->LookStyles());
     const int32_t checked = properties->Integer(kChecked, 0);
     CheckBoxComponent* raw = box.get();
     if (AttachComponent(std::move(box), window) == nullptr) {
         return nullptr;
     }
-    raw->font_.ApplyTo(window, false);
-    raw->picture_.ApplyTo(window);
+    raw->face_.Attach(window);
     raw->SetChecked(checked);
     return raw;
 }
@@ -132,11 +121,10 @@ LRESULT CheckBoxComponent::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 
 int32_t CheckBoxComponent::WriteProperty(int32_t number, const void* value) {
     const int32_t integer = IntegerArgument(value);
+    if (face_.Write(window, number, value)) {
+        return 0;
+    }
     switch (number) {
-        case kPicture:
-            picture_.Set(BytesArgument(value));
-            picture_.ApplyTo(window);
-            break;
         case kPushLike:
             pushLike_ = integer;
             ChangeStyle(window, kLookMask, LookStyles());
@@ -145,21 +133,9 @@ int32_t CheckBoxComponent::WriteProperty(int32_t number, const void* value) {
             flat_ = integer;
             ChangeStyle(window, kLookMask, LookStyles());
             break;
-        case kCaption:
-            caption_ = TextArgument(value);
-            SetWindowTextA(window, caption_.c_str());
-            break;
         case kBoxOnRight:
             boxOnRight_ = integer;
             ChangeStyle(window, kLookMask, LookStyles());
-            break;
-        case kHorizontalAlignment:
-            horizontal_ = Clamped(integer, kAlignNear, kAlignFar);
-            ChangeStyle(window, kButtonAlignmentMask, ButtonAlignmentStyles(horizontal_, vertical_));
-            break;
-        case kVerticalAlignment:
-            vertical_ = Clamped(integer, kAlignNear, kAlignFar);
-            ChangeStyle(window, kButtonAlignmentMask, ButtonAlignmentStyles(horizontal_, vertical_));
             break;
         case kTextColour:
             textColour_ = static_cast<uint32_t>(integer);
@@ -169,10 +145,6 @@ int32_t CheckBoxComponent::WriteProperty(int32_t number, const void* value) {
             backgroundColour_ = static_cast<uint32_t>(integer);
             MakeBrush();
             InvalidateRect(window, nullptr, TRUE);
-            break;
-        case kFont:
-            font_.Set(BytesArgument(value));
-            font_.ApplyTo(window, true);
             break;
         case kChecked:
             SetChecked(integer);
@@ -188,36 +160,24 @@ int32_t CheckBoxComponent::WriteProperty(int32_t number, const void* value) {
 }
 
 void CheckBoxComponent::ReadProperty(int32_t number, void* buffer) {
+    if (face_.Read(number, buffer)) {
+        return;
+    }
     switch (number) {
-        case kPicture:
-            ReturnBytes(buffer, picture_.Bytes());
-            break;
         case kPushLike:
             ReturnInteger(buffer, pushLike_);
             break;
         case kFlat:
             ReturnInteger(buffer, flat_);
             break;
-        case kCaption:
-            ReturnText(buffer, caption_);
-            break;
         case kBoxOnRight:
             ReturnInteger(buffer, boxOnRight_);
-            break;
-        case kHorizontalAlignment:
-            ReturnInteger(buffer, horizontal_);
-            break;
-        case kVerticalAlignment:
-            ReturnInteger(buffer, vertical_);
             break;
         case kTextColour:
             ReturnInteger(buffer, static_cast<int32_t>(textColour_));
             break;
         case kBackgroundColour:
             ReturnInteger(buffer, static_cast<int32_t>(backgroundColour_));
-            break;
-        case kFont:
-            ReturnBytes(buffer, font_.Bytes());
             break;
         case kChecked:
             ReturnInteger(buffer, SendMessageA(window, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0);
@@ -235,7 +195,7 @@ void CheckBoxComponent::ReadProperty(int32_t number, void* buffer) {
 }  // namespace
 
 UnitRoutine CheckBoxUnitInterface(int32_t code) noexcept {
-    return ComponentInterface(code, &CheckBoxComponent::Create);
+    return ComponentInterface(code, &CheckBoxComponent::Create, &PassTextsOfUnit<kUnitCheckBox>);
 }
 
 }  // namespace velmora

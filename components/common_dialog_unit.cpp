@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include "components/common_dialog_component.h"
+#include "components/template_data.h"
 #include "components/unit_values.h"
 #include "components/units.h"
 #include "runtime/forms/identifiers.h"
@@ -96,7 +97,7 @@ void CommonDialogComponent::ReadProperty(int32_t number, void* buffer) {
 }
 
 UnitRoutine CommonDialogUnitInterface(int32_t code) noexcept {
-    return ComponentInterface(code, &CommonDialogComponent::Create);
+    return ComponentInterface(code, &CommonDialogComponent::Create, &PassTextsOfUnit<kUnitCommonDialog>);
 }
 
 }  // namespace velmora

@@ -3,6 +3,7 @@
 #include <new>
 
 #include "components/runtime_link.h"
+#include "components/template_data.h"
 #include "components/unit_values.h"
 
 namespace velmora {
@@ -35,6 +36,10 @@ Component::Component(const UnitCreateArgs& args, uint32_t unitType) noexcept {
     windowId = args.windowId;
     componentId = args.componentId;
     this->unitType = unitType;
+}
+
+std::vector<uint8_t> Component::TemplateData() {
+    return CurrentPropertyList(*this);
 }
 
 LRESULT Component::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
@@ -155,6 +160,13 @@ void ChangeStyle(HWND window, DWORD mask, DWORD bits) noexcept {
     InvalidateRect(window, nullptr, TRUE);
 }
 
+void ApplyBorderLook(HWND window, const BorderLook& border) noexcept {
+    constexpr DWORD kExStyleMask = WS_EX_CLIENTEDGE | WS_EX_STATICEDGE | WS_EX_DLGMODALFRAME;
+    const auto exStyle = static_cast<DWORD>(GetWindowLongPtrA(window, GWL_EXSTYLE));
+    SetWindowLongPtrA(window, GWL_EXSTYLE, static_cast<LONG_PTR>((exStyle & ~kExStyleMask) | border.exStyle));
+    ChangeStyle(window, WS_BORDER, border.style);
+}
+
 namespace {
 
 int32_t WriteComponentProperty(ComponentObject* object, int32_t property, const void* value, int32_t) noexcept {
@@ -179,6 +191,17 @@ void ReadComponentProperty(ComponentObject* object, int32_t property, void* buff
     }
 }
 
+int32_t WriteComponentTemplate(ComponentObject* object, UnitBytes* result) noexcept {
+    if (object == nullptr || result == nullptr) {
+        return 0;
+    }
+    try {
+        return HandOverBlock(static_cast<Component*>(object)->TemplateData(), *result) ? 1 : 0;
+    } catch (const std::bad_alloc&) {
+        return 0;
+    }
+}
+
 int32_t ComponentWantsKey(ComponentObject* object, uint32_t virtualKey) noexcept {
     return object != nullptr && static_cast<Component*>(object)->WantsKey(virtualKey) ? 1 : 0;
 }
@@ -189,14 +212,18 @@ int32_t ComponentIsDefaultButton(ComponentObject* object) noexcept {
 
 }  // namespace
 
-UnitRoutine ComponentInterface(int32_t code, UnitCreateRoutine create) noexcept {
+UnitRoutine ComponentInterface(int32_t code, UnitCreateRoutine create, UnitPassTextsRoutine passTexts) noexcept {
     switch (code) {
         case kUnitCreate:
             return AsUnitRoutine(create);
         case kUnitWriteProperty:
             return AsUnitRoutine(&WriteComponentProperty);
+        case kUnitWriteTemplate:
+            return AsUnitRoutine(&WriteComponentTemplate);
         case kUnitReadProperty:
             return AsUnitRoutine(&ReadComponentProperty);
+        case kUnitPassTexts:
+            return AsUnitRoutine(passTexts);
         case kUnitWantsKey:
             return AsUnitRoutine(&ComponentWantsKey);
         case kUnitIsDefaultButton:

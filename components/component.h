@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 #include <span>
+#include <vector>
 
 #include "runtime/forms/unit_properties.h"
 #include "runtime/unit_interface.h"
@@ -31,6 +32,8 @@ class Component : public ComponentObject {
     // throw std::bad_alloc only; the unit routines turn that into an unchanged property.
     virtual int32_t WriteProperty(int32_t number, const void* value) = 0;
     virtual void ReadProperty(int32_t number, void* buffer) = 0;
+    // The component's current properties as its unit property block. Throws std::bad_alloc only.
+    virtual std::vector<uint8_t> TemplateData();
     virtual bool WantsKey(uint32_t) const noexcept { return false; }
     virtual bool IsDefaultButton() const noexcept { return false; }
 
@@ -74,6 +77,13 @@ std::optional<PropertyList> ComponentProperties(const UnitCreateArgs& args) noex
 std::span<const uint8_t> BytesProperty(const PropertyList& properties, uint32_t number) noexcept;
 // Replaces the bits under mask in the window's style and repaints it.
 void ChangeStyle(HWND window, DWORD mask, DWORD bits) noexcept;
+// A control's border: the style and extended styles it gives the window.
+struct BorderLook {
+    DWORD style;
+    DWORD exStyle;
+};
+// Replaces the window's border (WS_BORDER and the client, static and modal-dialog edges) and repaints it.
+void ApplyBorderLook(HWND window, const BorderLook& border) noexcept;
 // Registers a window class of the runtime's own (DefWindowProcA, arrow cursor, no background brush)
 // on first use; true when it exists.
 bool RegisterRuntimeClass(HINSTANCE instance, const char* className, UINT style) noexcept;
@@ -100,7 +110,8 @@ constexpr int32_t kUnitIsDefaultButton = 10;
 using UnitWantsKeyRoutine = int32_t (*)(ComponentObject* object, uint32_t virtualKey) noexcept;
 using UnitIsDefaultButtonRoutine = int32_t (*)(ComponentObject* object) noexcept;
 
-// A unit's interface routine: its create routine and the routines every component shares.
-UnitRoutine ComponentInterface(int32_t code, UnitCreateRoutine create) noexcept;
+// A unit's interface routine: its own create and pass-texts routines and the routines every component
+// shares.
+UnitRoutine ComponentInterface(int32_t code, UnitCreateRoutine create, UnitPassTextsRoutine passTexts) noexcept;
 
 }  // namespace velmora

@@ -9,14 +9,8 @@
 namespace velmora {
 namespace {
 
-// Property kinds: how the runtime converts a value on its way to and from the unit.
-constexpr uint16_t kInteger = 1000;
-constexpr uint16_t kBoolean = 1003;
-constexpr uint16_t kText = 1005;
-constexpr uint16_t kNonNegative = 1006;
-constexpr uint16_t kBytes = 1009;
-constexpr uint16_t kMousePointer = 1011;
-constexpr uint16_t kFont = 1013;
+// The core library is library number 1.
+constexpr uint32_t kCoreLibraryNumber = 1;
 
 constexpr UnitProperty Property(const char* name, const char* englishName, uint16_t kind) {
     return {name, englishName, "", kind, 0, 0};
@@ -24,10 +18,10 @@ constexpr UnitProperty Property(const char* name, const char* englishName, uint1
 
 // Numbers 0 to 7 of every visual unit; the unit's own properties follow from 8.
 constexpr UnitProperty kCommonProperties[] = {
-    Property("左边", "left", kInteger),     Property("顶边", "top", kInteger),
-    Property("宽度", "width", kInteger),    Property("高度", "height", kInteger),
-    Property("标记", "tag", kText),         Property("可视", "visible", kBoolean),
-    Property("禁止", "disabled", kBoolean), Property("鼠标指针", "mouse pointer", kMousePointer),
+    Property("左边", "left", kKindInteger),     Property("顶边", "top", kKindInteger),
+    Property("宽度", "width", kKindInteger),    Property("高度", "height", kKindInteger),
+    Property("标记", "tag", kKindText),         Property("可视", "visible", kKindBoolean),
+    Property("禁止", "disabled", kKindBoolean), Property("鼠标指针", "mouse pointer", kKindMousePointer),
 };
 
 template <size_t N>
@@ -45,134 +39,134 @@ constexpr std::array<UnitProperty, std::size(kCommonProperties) + N> WithCommonP
 }
 
 constexpr UnitProperty kWindowOwn[] = {
-    Property("标题", "caption", kText),
-    Property("边框", "border style", kInteger),
-    Property("背景颜色", "background colour", kInteger),
-    Property("底图", "background picture", kBytes),
-    Property("底图方式", "background picture layout", kInteger),
-    Property("背景音乐", "resource", kBytes),
-    Property("播放次数", "resource mode", kInteger),
-    Property("控制按钮", "control box", kBoolean),
-    Property("最大化按钮", "maximise box", kBoolean),
-    Property("最小化按钮", "minimise box", kBoolean),
-    Property("位置", "position", kInteger),
-    Property("可否移动", "movable", kBoolean),
-    Property("图标", "icon", kBytes),
-    Property("", "setting 13", kInteger),
-    Property("", "setting 14", kInteger),
-    Property("", "setting 15", kInteger),
-    Property("", "setting 16", kText),
-    Property("", "setting 17", kInteger),
-    Property("", "no hidden owner", kInteger),
-    Property("", "setting 19", kInteger),
-    Property("鼠标指针样式", "window mouse pointer", kInteger),
-    Property("总在最前", "always on top", kBoolean),
-    Property("", "setting 22", kInteger),
-    Property("窗口类名", "class name", kText),
+    Property("标题", "caption", kKindText),
+    Property("边框", "border style", kKindInteger),
+    Property("背景颜色", "background colour", kKindInteger),
+    Property("底图", "background picture", kKindBytes),
+    Property("底图方式", "background picture layout", kKindInteger),
+    Property("背景音乐", "resource", kKindBytes),
+    Property("播放次数", "resource mode", kKindInteger),
+    Property("控制按钮", "control box", kKindBoolean),
+    Property("最大化按钮", "maximise box", kKindBoolean),
+    Property("最小化按钮", "minimise box", kKindBoolean),
+    Property("位置", "position", kKindInteger),
+    Property("可否移动", "movable", kKindBoolean),
+    Property("图标", "icon", kKindBytes),
+    Property("", "setting 13", kKindInteger),
+    Property("", "setting 14", kKindInteger),
+    Property("", "setting 15", kKindInteger),
+    Property("", "setting 16", kKindText),
+    Property("", "setting 17", kKindInteger),
+    Property("", "no hidden owner", kKindInteger),
+    Property("", "setting 19", kKindInteger),
+    Property("鼠标指针样式", "window mouse pointer", kKindInteger),
+    Property("总在最前", "always on top", kKindBoolean),
+    Property("", "setting 22", kKindInteger),
+    Property("窗口类名", "class name", kKindText),
 };
 constexpr auto kWindowProperties = WithCommonProperties(kWindowOwn);
 
 constexpr UnitProperty kEditBoxOwn[] = {
-    Property("内容", "content", kText),
-    Property("边框", "border style", kInteger),
-    Property("文本颜色", "text colour", kInteger),
-    Property("背景颜色", "background colour", kInteger),
-    Property("字体", "font", kFont),
-    Property("隐藏选择", "hide selection", kBoolean),
-    Property("最大允许长度", "maximum length", kNonNegative),
-    Property("是否允许多行", "multi-line", kBoolean),
-    Property("滚动条", "scroll bars", kInteger),
-    Property("对齐方式", "alignment", kInteger),
-    Property("输入方式", "input mode", kInteger),
-    Property("密码遮盖字符", "password character", kText),
-    Property("转换方式", "case conversion", kInteger),
-    Property("调节器方式", "spin control", kInteger),
-    Property("调节器底限值", "spin first bound", kInteger),
-    Property("调节器上限值", "spin second bound", kInteger),
-    Property("起始选择位置", "selection start", kInteger),
-    Property("被选择字符数", "selection length", kInteger),
-    Property("被选择文本", "selected text", kText),
-    Property("数据源", "first binding text", kText),
-    Property("数据列", "second binding text", kText),
+    Property("内容", "content", kKindText),
+    Property("边框", "border style", kKindInteger),
+    Property("文本颜色", "text colour", kKindInteger),
+    Property("背景颜色", "background colour", kKindInteger),
+    Property("字体", "font", kKindFont),
+    Property("隐藏选择", "hide selection", kKindBoolean),
+    Property("最大允许长度", "maximum length", kKindNonNegative),
+    Property("是否允许多行", "multi-line", kKindBoolean),
+    Property("滚动条", "scroll bars", kKindInteger),
+    Property("对齐方式", "alignment", kKindInteger),
+    Property("输入方式", "input mode", kKindInteger),
+    Property("密码遮盖字符", "password character", kKindText),
+    Property("转换方式", "case conversion", kKindInteger),
+    Property("调节器方式", "spin control", kKindInteger),
+    Property("调节器底限值", "spin first bound", kKindInteger),
+    Property("调节器上限值", "spin second bound", kKindInteger),
+    Property("起始选择位置", "selection start", kKindInteger),
+    Property("被选择字符数", "selection length", kKindInteger),
+    Property("被选择文本", "selected text", kKindText),
+    Property("数据源", "first binding text", kKindText),
+    Property("数据列", "second binding text", kKindText),
 };
 constexpr auto kEditBoxProperties = WithCommonProperties(kEditBoxOwn);
 
 constexpr UnitProperty kLabelOwn[] = {
-    Property("标题", "caption", kText),
-    Property("效果", "background mode", kInteger),
-    Property("边框", "border", kInteger),
-    Property("边框宽度", "border width", kInteger),
-    Property("文本颜色", "text colour", kInteger),
-    Property("背景颜色", "background colour", kInteger),
-    Property("", "setting 6", kInteger),
-    Property("底图", "picture", kBytes),
-    Property("", "setting 8", kInteger),
-    Property("", "setting 9", kInteger),
-    Property("", "second picture", kBytes),
-    Property("横向对齐方式", "horizontal alignment", kInteger),
-    Property("", "effect", kInteger),
-    Property("", "setting 13", kInteger),
-    Property("", "setting 14", kInteger),
-    Property("", "setting 15", kInteger),
-    Property("纵向对齐方式", "vertical alignment", kInteger),
-    Property("", "setting 17", kInteger),
-    Property("是否自动折行", "line mode", kInteger),
-    Property("数据源", "first binding text", kText),
-    Property("数据列", "second binding text", kText),
+    Property("标题", "caption", kKindText),
+    Property("效果", "background mode", kKindInteger),
+    Property("边框", "border", kKindInteger),
+    Property("边框宽度", "border width", kKindInteger),
+    Property("文本颜色", "text colour", kKindInteger),
+    Property("背景颜色", "background colour", kKindInteger),
+    Property("", "setting 6", kKindInteger),
+    Property("底图", "picture", kKindBytes),
+    Property("", "setting 8", kKindInteger),
+    Property("", "setting 9", kKindInteger),
+    Property("", "second picture", kKindBytes),
+    Property("横向对齐方式", "horizontal alignment", kKindInteger),
+    Property("", "effect", kKindInteger),
+    Property("", "setting 13", kKindInteger),
+    Property("", "setting 14", kKindInteger),
+    Property("", "setting 15", kKindInteger),
+    Property("纵向对齐方式", "vertical alignment", kKindInteger),
+    Property("", "setting 17", kKindInteger),
+    Property("是否自动折行", "line mode", kKindInteger),
+    Property("数据源", "first binding text", kKindText),
+    Property("数据列", "second binding text", kKindText),
 };
 constexpr auto kLabelProperties = WithCommonProperties(kLabelOwn);
 
 constexpr UnitProperty kButtonOwn[] = {
-    Property("图片", "picture", kBytes),
-    Property("类型", "type", kInteger),
-    Property("标题", "caption", kText),
-    Property("横向对齐方式", "horizontal alignment", kInteger),
-    Property("纵向对齐方式", "vertical alignment", kInteger),
-    Property("字体", "font", kFont),
+    Property("图片", "picture", kKindBytes),
+    Property("类型", "type", kKindInteger),
+    Property("标题", "caption", kKindText),
+    Property("横向对齐方式", "horizontal alignment", kKindInteger),
+    Property("纵向对齐方式", "vertical alignment", kKindInteger),
+    Property("字体", "font", kKindFont),
 };
 constexpr auto kButtonProperties = WithCommonProperties(kButtonOwn);
 
 // Checked is passed as it is: only exactly 1 checks the box.
 constexpr UnitProperty kCheckBoxOwn[] = {
-    Property("图片", "picture", kBytes),
-    Property("按钮形式", "push-button look", kBoolean),
-    Property("平面", "flat", kBoolean),
-    Property("标题", "caption", kText),
-    Property("标题居左", "box on the right", kBoolean),
-    Property("横向对齐方式", "horizontal alignment", kInteger),
-    Property("纵向对齐方式", "vertical alignment", kInteger),
-    Property("文本颜色", "text colour", kInteger),
-    Property("背景颜色", "background colour", kInteger),
-    Property("字体", "font", kFont),
-    Property("选中", "checked", kInteger),
-    Property("数据源", "first binding text", kText),
-    Property("数据列", "second binding text", kText),
+    Property("图片", "picture", kKindBytes),
+    Property("按钮形式", "push-button look", kKindBoolean),
+    Property("平面", "flat", kKindBoolean),
+    Property("标题", "caption", kKindText),
+    Property("标题居左", "box on the right", kKindBoolean),
+    Property("横向对齐方式", "horizontal alignment", kKindInteger),
+    Property("纵向对齐方式", "vertical alignment", kKindInteger),
+    Property("文本颜色", "text colour", kKindInteger),
+    Property("背景颜色", "background colour", kKindInteger),
+    Property("字体", "font", kKindFont),
+    Property("选中", "checked", kKindInteger),
+    Property("数据源", "first binding text", kKindText),
+    Property("数据列", "second binding text", kKindText),
 };
 constexpr auto kCheckBoxProperties = WithCommonProperties(kCheckBoxOwn);
 
 constexpr UnitProperty kCommonDialogOwn[] = {
-    Property("类型", "dialog type", kInteger),
-    Property("标题", "title", kText),
-    Property("文件名", "file name", kText),
-    Property("过滤器", "filter", kText),
-    Property("初始过滤器", "filter index", kInteger),
-    Property("初始目录", "initial directory", kText),
-    Property("默认文件后缀", "default extension", kText),
-    Property("文件不存在时询问", "create prompt", kBoolean),
-    Property("文件必须存在", "file must exist", kBoolean),
-    Property("文件覆盖提示", "overwrite prompt", kBoolean),
-    Property("路径必须存在", "path must exist", kBoolean),
-    Property("不改变目录", "no change directory", kBoolean),
-    Property("颜色", "font colour", kInteger),
-    Property("粗体", "bold", kBoolean),
-    Property("斜体", "italic", kBoolean),
-    Property("删除线", "strike-out", kBoolean),
-    Property("下划线", "underline", kBoolean),
-    Property("字体名称", "font name", kText),
-    Property("字体尺寸", "font size", kInteger),
-    Property("帮助文件名", "help file", kText),
-    Property("帮助命令", "help command", kInteger),
-    Property("帮助主题", "help topic", kInteger),
+    Property("类型", "dialog type", kKindInteger),
+    Property("标题", "title", kKindText),
+    Property("文件名", "file name", kKindText),
+    Property("过滤器", "filter", kKindText),
+    Property("初始过滤器", "filter index", kKindInteger),
+    Property("初始目录", "initial directory", kKindText),
+    Property("默认文件后缀", "default extension", kKindText),
+    Property("文件不存在时询问", "create prompt", kKindBoolean),
+    Property("文件必须存在", "file must exist", kKindBoolean),
+    Property("文件覆盖提示", "overwrite prompt", kKindBoolean),
+    Property("路径必须存在", "path must exist", kKindBoolean),
+    Property("不改变目录", "no change directory", kKindBoolean),
+    Property("颜色", "font colour", kKindInteger),
+    Property("粗体", "bold", kKindBoolean),
+    Property("斜体", "italic", kKindBoolean),
+    Property("删除线", "strike-out", kKindBoolean),
+    Property("下划线", "underline", kKindBoolean),
+    Property("字体名称", "font name", kKindText),
+    Property("字体尺寸", "font size", kKindInteger),
+    Property("帮助文件名", "help file", kKindText),
+    Property("帮助命令", "help command", kKindInteger),
+    Property("帮助主题", "help topic", kKindInteger),
 };
 constexpr auto kCommonDialogProperties = WithCommonProperties(kCommonDialogOwn);
 
@@ -226,6 +220,19 @@ constexpr std::array<UnitDescriptor, UnitNumber(kUnitCommonDialog)> kCoreUnits =
 
 std::span<const UnitDescriptor> CoreLibraryUnits() noexcept {
     return kCoreUnits;
+}
+
+std::span<const UnitProperty> UnitOwnProperties(uint32_t unitType) noexcept {
+    const uint32_t number = UnitNumber(unitType);
+    if (unitType >> 16 != kCoreLibraryNumber || number == 0 || number > kCoreUnits.size()) {
+        return {};
+    }
+    const UnitDescriptor& unit = kCoreUnits[number - 1];
+    if (unit.propertyCount <= static_cast<int32_t>(std::size(kCommonProperties))) {
+        return {};
+    }
+    return std::span<const UnitProperty>(unit.properties, static_cast<size_t>(unit.propertyCount))
+        .subspan(std::size(kCommonProperties));
 }
 
 int32_t NotifyComponents(int32_t code, uint32_t first, uint32_t) noexcept {

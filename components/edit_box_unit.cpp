@@ -13,6 +13,7 @@
 #include "components/font_setting.h"
 #include "components/gdi_object.h"
 #include "components/runtime_link.h"
+#include "components/template_data.h"
 #include "components/unit_values.h"
 #include "components/units.h"
 #include "components/window_handle.h"
@@ -51,14 +52,6 @@ enum ScrollBars : int32_t { kNoScrollBars = 0, kHorizontalBar = 1, kVerticalBar 
 
 constexpr int32_t kHighestBorderStyle = 5;
 constexpr char kDefaultPasswordCharacter = '*';
-constexpr DWORD kBorderStyleMask = WS_BORDER;
-constexpr DWORD kBorderExStyleMask = WS_EX_CLIENTEDGE | WS_EX_STATICEDGE | WS_EX_DLGMODALFRAME;
-
-struct BorderLook {
-    DWORD style;
-    DWORD exStyle;
-};
-
 // 0 none, 1 sunken, 2 thin line, 3 flat, 4 raised, 5 sunken with a flat rim.
 constexpr BorderLook kBorders[] = {
     {0, 0},
@@ -254,10 +247,7 @@ bool EditBoxComponent::FitHeight() noexcept {
 }
 
 void EditBoxComponent::ApplyBorder() noexcept {
-    const BorderLook& border = kBorders[borderStyle_];
-    const auto exStyle = static_cast<DWORD>(GetWindowLongPtrA(window, GWL_EXSTYLE));
-    SetWindowLongPtrA(window, GWL_EXSTYLE, static_cast<LONG_PTR>((exStyle & ~kBorderExStyleMask) | border.exStyle));
-    ChangeStyle(window, kBorderStyleMask, border.style);
+    ApplyBorderLook(window, kBorders[borderStyle_]);
 }
 
 void EditBoxComponent::ApplyInputMode() noexcept {
@@ -578,7 +568,7 @@ void EditBoxComponent::ReadProperty(int32_t number, void* buffer) {
 }  // namespace
 
 UnitRoutine EditBoxUnitInterface(int32_t code) noexcept {
-    return ComponentInterface(code, &EditBoxComponent::Create);
+    return ComponentInterface(code, &EditBoxComponent::Create, &PassTextsOfUnit<kUnitEditBox>);
 }
 
 }  // namespace velmora

@@ -7,6 +7,7 @@
 #include "components/component.h"
 #include "components/gdi_object.h"
 #include "components/picture.h"
+#include "components/template_data.h"
 #include "components/unit_values.h"
 #include "components/units.h"
 #include "runtime/forms/identifiers.h"
@@ -38,14 +39,6 @@ enum BackgroundMode : int32_t { kOpaque = 0, kTransparent = 1 };
 enum LineMode : int32_t { kWrapLines = 0, kSingleLine = 1, kSingleLineEllipsis = 2 };
 
 constexpr int32_t kNarrowestBorderWidth = 5;
-constexpr DWORD kBorderStyleMask = WS_BORDER;
-constexpr DWORD kBorderExStyleMask = WS_EX_CLIENTEDGE | WS_EX_STATICEDGE | WS_EX_DLGMODALFRAME;
-
-struct BorderLook {
-    DWORD style;
-    DWORD exStyle;
-};
-
 constexpr BorderLook kBorders[] = {
     {0, 0},
     {0, WS_EX_CLIENTEDGE},
@@ -151,10 +144,7 @@ ComponentObject* LabelComponent::Create(const UnitCreateArgs& args) noexcept {
 }
 
 void LabelComponent::ApplyBorder() noexcept {
-    const BorderLook& border = kBorders[settings_[kBorder]];
-    const auto exStyle = static_cast<DWORD>(GetWindowLongPtrA(window, GWL_EXSTYLE));
-    SetWindowLongPtrA(window, GWL_EXSTYLE, static_cast<LONG_PTR>((exStyle & ~kBorderExStyleMask) | border.exStyle));
-    ChangeStyle(window, kBorderStyleMask, border.style);
+    ApplyBorderLook(window, kBorders[settings_[kBorder]]);
 }
 
 void LabelComponent::Paint(HDC dc) noexcept {
@@ -260,7 +250,7 @@ void LabelComponent::ReadProperty(int32_t number, void* buffer) {
 }  // namespace
 
 UnitRoutine LabelUnitInterface(int32_t code) noexcept {
-    return ComponentInterface(code, &LabelComponent::Create);
+    return ComponentInterface(code, &LabelComponent::Create, &PassTextsOfUnit<kUnitLabel>);
 }
 
 }  // namespace velmora

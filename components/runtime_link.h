@@ -14,6 +14,7 @@ enum ComponentServiceCode : int32_t {
     kServiceComponentDestroyed = 2000,
     kServiceFindComponent = 2007,
     kServiceRaiseEvent = 2008,
+    kServiceAllocate = 2024,
 };
 
 // Until it is called every service answers 0 and every event is dropped.

@@ -29,10 +29,11 @@ FrameStyles WindowFrameStyles(const FrameSettings& settings) noexcept {
         if (settings.controlBox) {
             styles.style |= WS_SYSMENU;
         }
-        styles.style |= WS_DLGFRAME;
         const BorderStyle& border = kBorderStyles[settings.borderStyle];
-        if (border.resizable) {
-            styles.style |= WS_THICKFRAME;
+        if (settings.embedded) {
+            styles.exStyle |= WS_EX_DLGMODALFRAME;
+        } else {
+            styles.style |= WS_DLGFRAME | (border.resizable ? WS_THICKFRAME : 0);
         }
         styles.exStyle |= border.exStyle;
     }

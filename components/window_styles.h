@@ -18,6 +18,7 @@ struct FrameSettings {
     bool controlBox = false;
     bool maximiseBox = false;
     bool minimiseBox = false;
+    bool embedded = false;  // a child inside another window: a modal-dialog edge, never a sizing border
 };
 
 struct FrameStyles {

@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include <array>
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
@@ -9,9 +9,11 @@
 #include "components/component.h"
 #include "components/picture.h"
 #include "components/runtime_link.h"
+#include "components/template_data.h"
 #include "components/unit_values.h"
 #include "components/units.h"
 #include "components/window_styles.h"
+#include "runtime/forms/cursor_codes.h"
 #include "runtime/forms/identifiers.h"
 #include "runtime/forms/unit_properties.h"
 
@@ -28,7 +30,6 @@ enum WindowProperty : int32_t {
     kBackgroundColour = 2,
     kBackgroundPicture = 3,
     kPictureLayout = 4,
-    kResource = 5,
     kResourceMode = 6,
     kControlBox = 7,
     kMaximiseBox = 8,
@@ -36,11 +37,8 @@ enum WindowProperty : int32_t {
     kPosition = 10,
     kMovable = 11,
     kIcon = 12,
-    kTextSetting = 16,
-    kNoHiddenOwner = 18,
     kMousePointer = 20,
     kAlwaysOnTop = 21,
-    kClassName = 23,
     kPropertyCount = 24,
 };
 
@@ -61,10 +59,25 @@ enum WindowEvent : int32_t {
 enum Position : int32_t { kPositionNormal = 0, kPositionCentred = 1, kPositionMinimised = 2, kPositionMaximised = 3 };
 enum PictureLayout : int32_t { kLayoutTopLeft = 0, kLayoutTiled = 1, kLayoutStretched = 2, kLayoutCentred = 3 };
 
-// The cursors of mouse-pointer settings 1 to 13; the others keep the class cursor.
-const LPCSTR kPointerCursors[] = {nullptr,    IDC_ARROW,       IDC_CROSS,  IDC_IBEAM,   IDC_WAIT,
-                                  IDC_HELP,   IDC_APPSTARTING, IDC_NO,     IDC_SIZEALL, IDC_SIZENESW,
-                                  IDC_SIZENS, IDC_SIZENWSE,    IDC_SIZEWE, IDC_UPARROW};
+constexpr int32_t kHighestMousePointer = 29;
+
+// The stored value of an integer property: the choices are clamped to their range.
+int32_t ClampedSetting(int32_t number, int32_t value) noexcept {
+    switch (number) {
+        case kBorderStyle:
+            return Clamped(value, 0, kHighestBorderStyle);
+        case kPictureLayout:
+            return Clamped(value, kLayoutTopLeft, kLayoutCentred);
+        case kResourceMode:
+            return Clamped(value, 0, 2);
+        case kPosition:
+            return Clamped(value, kPositionNormal, kPositionMaximised);
+        case kMousePointer:
+            return Clamped(value, 0, kHighestMousePointer);
+        default:
+            return value;
+    }
+}
 
 // The runtime's hidden owner window, a top-level window of this process.
 HWND FindHiddenOwner() noexcept {
@@ -87,15 +100,24 @@ POINT CentredOnScreen(int32_t width, int32_t height) noexcept {
 class FormWindow final : public Component {
   public:
     FormWindow(const UnitCreateArgs& args, WindowUnitProperties settings) noexcept
-        : Component(args, kUnitWindow), settings_(std::move(settings)) {
-        settings_.borderStyle = Clamped(settings_.borderStyle, 0, kHighestBorderStyle);
-        settings_.position = Clamped(settings_.position, kPositionNormal, kPositionMaximised);
+        : Component(args, kUnitWindow), settings_(std::move(settings)), embedded_(args.embedded) {
+        for (int32_t number = 0; number < kPropertyCount; ++number) {
+            if (int32_t* field = WindowIntegerField(settings_, static_cast<uint32_t>(number)); field != nullptr) {
+                *field = ClampedSetting(number, *field);
+            }
+        }
     }
 
     static ComponentObject* Create(const UnitCreateArgs& args) noexcept;
 
     int32_t WriteProperty(int32_t number, const void* value) override;
     void ReadProperty(int32_t number, void* buffer) override;
+    // Always the current version, so properties of later versions written since are kept.
+    std::vector<uint8_t> TemplateData() override {
+        WindowUnitProperties current = settings_;
+        current.version = kWindowUnitVersion;
+        return WriteWindowUnitProperties(current);
+    }
 
   protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -103,8 +125,10 @@ class FormWindow final : public Component {
   private:
     FrameStyles Frame() const noexcept {
         return WindowFrameStyles({settings_.borderStyle, !settings_.caption.empty(), settings_.controlBox == 1,
-                                  settings_.maximiseBox == 1, settings_.minimiseBox == 1});
+                                  settings_.maximiseBox == 1, settings_.minimiseBox == 1, embedded_});
     }
+    void Apply(int32_t number) noexcept;
+    bool ShowsPointer() noexcept;
     void LoadPictures() noexcept {
         background_ = LoadPicture(settings_.byteStrings[0]);
         icon_ = LoadPicture(settings_.byteStrings[2]);
@@ -120,11 +144,7 @@ class FormWindow final : public Component {
     LRESULT Close();
 
     WindowUnitProperties settings_;
-    std::array<int32_t, kPropertyCount> keptSettings_ = {};
-    int32_t pictureLayout_ = kLayoutTopLeft;
-    int32_t resourceMode_ = 0;
-    int32_t mousePointer_ = 0;
-    std::string textSetting_;
+    bool embedded_ = false;
     Picture background_;
     Picture icon_;
     HWND lastFocus_ = nullptr;
@@ -155,7 +175,8 @@ ComponentObject* FormWindow::Create(const UnitCreateArgs& args) noexcept {
     // WS_TABSTOP is the maximise box's bit on a top-level window: the record's focus flag must not
     // give the form a box its template did not ask for.
     const FrameStyles frame = form->Frame();
-    DWORD style = (args.style & ~WS_TABSTOP) | WS_CLIPCHILDREN | WS_POPUP | frame.style;
+    DWORD style = (args.style & ~WS_TABSTOP) | WS_CLIPCHILDREN | frame.style;
+    style |= args.embedded ? WS_CHILD : WS_POPUP;
     if (args.visible) {
         style |= WS_VISIBLE;
     }
@@ -165,15 +186,17 @@ ComponentObject* FormWindow::Create(const UnitCreateArgs& args) noexcept {
         style |= WS_MAXIMIZE;
     }
     POINT origin = {args.left, args.top};
-    if (s.position == kPositionCentred) {
+    if (s.position == kPositionCentred && !args.embedded) {
         origin = CentredOnScreen(args.width, args.height);
     }
     HWND owner = args.parent;
-    if (owner == nullptr && s.noHiddenOwner == 0) {
+    if (owner == nullptr && !args.embedded && s.noHiddenOwner == 0) {
         owner = FindHiddenOwner();
     }
+    // A child window's menu argument is its control id, which an embedded form does not have.
+    const HMENU menu = args.embedded ? nullptr : args.menu;
     const HWND window = CreateWindowExA(frame.exStyle, className, s.caption.c_str(), style, origin.x, origin.y,
-                                        args.width, args.height, owner, args.menu, instance, nullptr);
+                                        args.width, args.height, owner, menu, instance, nullptr);
     FormWindow* raw = form.get();
     if (AttachComponent(std::move(form), window) == nullptr) {
         return nullptr;
@@ -273,7 +296,7 @@ void FormWindow::ApplyPosition() noexcept {
 void FormWindow::PaintBackground(HDC dc) noexcept {
     RECT client = {};
     GetClientRect(window, &client);
-    const BrushObject brush(CreateSolidBrush(ColourFromSetting(settings_.backgroundColour)));
+    const BrushObject brush(CreateSolidBrush(ColourFromSetting(static_cast<uint32_t>(settings_.backgroundColour))));
     FillRect(dc, &client, brush ? brush.get() : static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     if (!background_.bitmap) {
         return;
@@ -288,7 +311,7 @@ void FormWindow::PaintBackground(HDC dc) noexcept {
     const HGDIOBJ previous = SelectObject(memory, background_.bitmap.get());
     const int width = client.right;
     const int height = client.bottom;
-    switch (pictureLayout_) {
+    switch (settings_.pictureLayout) {
         case kLayoutTiled:
             for (int y = 0; y < height; y += info.bmHeight) {
                 for (int x = 0; x < width; x += info.bmWidth) {
@@ -364,9 +387,7 @@ LRESULT FormWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             PaintBackground(reinterpret_cast<HDC>(wParam));
             return 1;
         case WM_SETCURSOR:
-            if (LOWORD(lParam) == HTCLIENT && reinterpret_cast<HWND>(wParam) == window && mousePointer_ > 0 &&
-                mousePointer_ < static_cast<int32_t>(std::size(kPointerCursors))) {
-                SetCursor(LoadCursorA(nullptr, kPointerCursors[mousePointer_]));
+            if (LOWORD(lParam) == HTCLIENT && reinterpret_cast<HWND>(wParam) == window && ShowsPointer()) {
                 return TRUE;
             }
             break;
@@ -437,155 +458,115 @@ LRESULT FormWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return CallOriginal(message, wParam, lParam);
 }
 
-int32_t FormWindow::WriteProperty(int32_t number, const void* value) {
-    const int32_t integer = IntegerArgument(value);
+// The cursor of a mouse-pointer setting of the cursor list; other settings keep the class cursor.
+bool FormWindow::ShowsPointer() noexcept {
+    const uint32_t id = SystemCursorIdOfCode(static_cast<uint32_t>(settings_.mousePointer));
+    if (id == 0) {
+        return false;
+    }
+    SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(id)));
+    return true;
+}
+
+// What a written property changes on the window.
+void FormWindow::Apply(int32_t number) noexcept {
     switch (number) {
         case kCaption:
-            settings_.caption = TextArgument(value);
             SetWindowTextA(window, settings_.caption.c_str());
             ApplyFrame();
             break;
         case kBorderStyle:
-            settings_.borderStyle = Clamped(integer, 0, kHighestBorderStyle);
+        case kControlBox:
+        case kMaximiseBox:
+        case kMinimiseBox:
             ApplyFrame();
             break;
-        case kBackgroundColour:
-            settings_.backgroundColour = static_cast<uint32_t>(integer);
-            InvalidateRect(window, nullptr, TRUE);
-            break;
         case kBackgroundPicture:
-            settings_.byteStrings[0] = ToByteVector(BytesArgument(value));
             background_ = LoadPicture(settings_.byteStrings[0]);
             InvalidateRect(window, nullptr, TRUE);
             break;
+        case kBackgroundColour:
         case kPictureLayout:
-            pictureLayout_ = Clamped(integer, kLayoutTopLeft, kLayoutCentred);
             InvalidateRect(window, nullptr, TRUE);
             break;
-        case kResource:
-            settings_.byteStrings[1] = ToByteVector(BytesArgument(value));
-            break;
-        case kResourceMode:
-            resourceMode_ = Clamped(integer, 0, 2);
-            break;
-        case kControlBox:
-            settings_.controlBox = integer;
-            ApplyFrame();
-            break;
-        case kMaximiseBox:
-            settings_.maximiseBox = integer;
-            ApplyFrame();
-            break;
-        case kMinimiseBox:
-            settings_.minimiseBox = integer;
-            ApplyFrame();
-            break;
         case kPosition:
-            settings_.position = Clamped(integer, kPositionNormal, kPositionMaximised);
             ApplyPosition();
             break;
         case kMovable:
-            settings_.movable = integer;
             ApplyMovable();
             break;
         case kIcon:
-            settings_.byteStrings[2] = ToByteVector(BytesArgument(value));
             icon_ = LoadPicture(settings_.byteStrings[2]);
             ApplyIcon();
             break;
-        case kTextSetting:
-            textSetting_ = TextArgument(value);
-            break;
-        case kNoHiddenOwner:
-            settings_.noHiddenOwner = integer;
-            break;
-        case kMousePointer:
-            mousePointer_ = Clamped(integer, 0, 29);
-            break;
         case kAlwaysOnTop:
-            settings_.alwaysOnTop = integer;
             ApplyTopmost();
             break;
-        case kClassName:
-            settings_.className = TextArgument(value);
-            break;
         default:
-            if (number >= 0 && number < kPropertyCount) {
-                keptSettings_[number] = integer;
-            }
             break;
     }
+}
+
+int32_t FormWindow::WriteProperty(int32_t number, const void* value) {
+    if (number < 0) {
+        return 0;
+    }
+    const auto field = static_cast<uint32_t>(number);
+    if (std::string* text = WindowTextField(settings_, field); text != nullptr) {
+        *text = TextArgument(value);
+    } else if (std::vector<uint8_t>* bytes = WindowBytesField(settings_, field); bytes != nullptr) {
+        *bytes = ToByteVector(BytesArgument(value));
+    } else if (int32_t* integer = WindowIntegerField(settings_, field); integer != nullptr) {
+        *integer = ClampedSetting(number, IntegerArgument(value));
+    } else {
+        return 0;
+    }
+    Apply(number);
     return 0;
 }
 
 void FormWindow::ReadProperty(int32_t number, void* buffer) {
-    switch (number) {
-        case kCaption:
-            ReturnText(buffer, settings_.caption);
-            break;
-        case kBorderStyle:
-            ReturnInteger(buffer, settings_.borderStyle);
-            break;
-        case kBackgroundColour:
-            ReturnInteger(buffer, static_cast<int32_t>(settings_.backgroundColour));
-            break;
-        case kBackgroundPicture:
-            ReturnBytes(buffer, settings_.byteStrings[0]);
-            break;
-        case kPictureLayout:
-            ReturnInteger(buffer, pictureLayout_);
-            break;
-        case kResource:
-            ReturnBytes(buffer, settings_.byteStrings[1]);
-            break;
-        case kResourceMode:
-            ReturnInteger(buffer, resourceMode_);
-            break;
-        case kControlBox:
-            ReturnInteger(buffer, settings_.controlBox);
-            break;
-        case kMaximiseBox:
-            ReturnInteger(buffer, settings_.maximiseBox);
-            break;
-        case kMinimiseBox:
-            ReturnInteger(buffer, settings_.minimiseBox);
-            break;
-        case kPosition:
-            ReturnInteger(buffer, IsIconic(window)   ? kPositionMinimised
-                                  : IsZoomed(window) ? kPositionMaximised
-                                                     : kPositionNormal);
-            break;
-        case kMovable:
-            ReturnInteger(buffer, settings_.movable);
-            break;
-        case kIcon:
-            ReturnBytes(buffer, settings_.byteStrings[2]);
-            break;
-        case kTextSetting:
-            ReturnText(buffer, textSetting_);
-            break;
-        case kNoHiddenOwner:
-            ReturnInteger(buffer, settings_.noHiddenOwner);
-            break;
-        case kMousePointer:
-            ReturnInteger(buffer, mousePointer_);
-            break;
-        case kAlwaysOnTop:
-            ReturnInteger(buffer, settings_.alwaysOnTop);
-            break;
-        case kClassName:
-            ReturnText(buffer, settings_.className);
-            break;
-        default:
-            ReturnInteger(buffer, number >= 0 && number < kPropertyCount ? keptSettings_[number] : 0);
-            break;
+    const auto field = static_cast<uint32_t>(std::max(number, 0));
+    if (number == kPosition) {
+        ReturnInteger(buffer, IsIconic(window)   ? kPositionMinimised
+                              : IsZoomed(window) ? kPositionMaximised
+                                                 : kPositionNormal);
+    } else if (const std::string* text = WindowTextField(settings_, field); text != nullptr) {
+        ReturnText(buffer, *text);
+    } else if (const std::vector<uint8_t>* bytes = WindowBytesField(settings_, field); bytes != nullptr) {
+        ReturnBytes(buffer, *bytes);
+    } else if (const int32_t* integer = WindowIntegerField(settings_, field); integer != nullptr) {
+        ReturnInteger(buffer, *integer);
+    } else {
+        ReturnNothing(buffer);
+    }
+}
+
+// The window's texts: the class name (from version 6 on), the caption and the text setting.
+int32_t PassWindowTexts(UnitBytes block, UnitTextCallback callback, void* context, UnitBytes* result) noexcept {
+    if (callback == nullptr || result == nullptr) {
+        return 0;
+    }
+    try {
+        std::optional<WindowUnitProperties> properties = ReadWindowUnitProperties(BlockBytes(block));
+        if (!properties) {
+            return 0;
+        }
+        if (properties->version >= kWindowUnitVersion) {
+            properties->className = PassText(callback, context, properties->className);
+        }
+        properties->caption = PassText(callback, context, properties->caption);
+        properties->textSetting = PassText(callback, context, properties->textSetting);
+        return HandOverBlock(WriteWindowUnitProperties(*properties), *result) ? 1 : 0;
+    } catch (const std::bad_alloc&) {
+        return 0;
     }
 }
 
 }  // namespace
 
 UnitRoutine WindowUnitInterface(int32_t code) noexcept {
-    return ComponentInterface(code, &FormWindow::Create);
+    return ComponentInterface(code, &FormWindow::Create, &PassWindowTexts);
 }
 
 }  // namespace velmora

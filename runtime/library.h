@@ -31,12 +31,15 @@ struct UnitProperty {
     uint32_t reserved;
 };
 
-// A unit's routines by interface code: 1 create, 4 write a property, 6 read a property.
+// A unit's routines by interface code: 1 create, 4 write a property, 5 write the template data out,
+// 6 read a property, 9 pass the texts of template data through a callback.
 using UnitRoutine = void* (*)();
 using UnitInterface = UnitRoutine (*)(int32_t code) noexcept;
 constexpr int32_t kUnitCreate = 1;
 constexpr int32_t kUnitWriteProperty = 4;
+constexpr int32_t kUnitWriteTemplate = 5;
 constexpr int32_t kUnitReadProperty = 6;
+constexpr int32_t kUnitPassTexts = 9;
 
 constexpr uint32_t kUnitNoWindow = 0x8000;
 constexpr uint32_t kUnitRaisesEvents = 0x04;

@@ -35,6 +35,7 @@ struct UnitCreateArgs {
     uint32_t componentId = 0;
     HWND parent = nullptr;  // the owner for a window's own record, the window for a component
     HMENU menu = nullptr;   // a window's own record only
+    bool embedded = false;  // a window's own record: a child inside parent instead of a form of its own
     bool modal = false;
     const WindowTemplate* windowTemplate = nullptr;
 };
@@ -55,11 +56,27 @@ struct UnitBytes {
 using UnitCreateRoutine = ComponentObject* (*)(const UnitCreateArgs& args) noexcept;
 // Interface code kUnitWriteProperty: (object, unit property number, converted value, 0); 1 when the
 // component must be laid out again.
-using UnitWritePropertyRoutine = int32_t (*)(ComponentObject* object, int32_t property, const void* value,
+using UnitWritePropertyRoutine = int32_t (*)(ComponentObject* object,
+                                             int32_t property,
+                                             const void* value,
                                              int32_t reserved) noexcept;
 // Interface code kUnitReadProperty: fills the 8-byte buffer with the value, or with the address and
 // length of a text or byte string that the unit keeps.
 using UnitReadPropertyRoutine = void (*)(ComponentObject* object, int32_t property, void* buffer) noexcept;
+
+// Interface code kUnitWriteTemplate: the component's current properties as its unit property block.
+// The block comes from the runtime's allocation service (2024) and the caller frees it (2025). 0, and
+// the result left alone, when memory runs out.
+using UnitWriteTemplateRoutine = int32_t (*)(ComponentObject* object, UnitBytes* result) noexcept;
+// Interface code kUnitPassTexts: reads a unit property block of the unit, hands each of its texts to
+// the callback and gives back the block written anew, each text replaced by what the callback
+// returned (a null address keeps the text). The callback's bytes need to last only until it is called
+// again. 0, and the result left alone, for a malformed block or when memory runs out.
+using UnitTextCallback = UnitBytes (*)(void* context, UnitBytes text) noexcept;
+using UnitPassTextsRoutine = int32_t (*)(UnitBytes block,
+                                         UnitTextCallback callback,
+                                         void* context,
+                                         UnitBytes* result) noexcept;
 
 template <typename Routine>
 UnitRoutine AsUnitRoutine(Routine routine) noexcept {

@@ -13,31 +13,12 @@
 namespace velmora {
 namespace {
 
-constexpr uint32_t kHandCursorId = 0x7F89;
 constexpr uint32_t kHandCursorResource = 0x408;
 constexpr uint32_t kCursorFileCode = 0xFFFFFFFF;
 constexpr size_t kCursorFileTryLength = 10;
 constexpr size_t kCursorFileHeaderSize = 6;
 constexpr size_t kCursorFileEntrySize = 16;
 constexpr size_t kCursorFileMinimum = 22;
-
-constexpr uint32_t kSystemCursorIds[kCursorListSize] = {
-    0,
-    32512,  // IDC_ARROW
-    32515,  // IDC_CROSS
-    32513,  // IDC_IBEAM
-    32514,  // IDC_WAIT
-    32651,  // IDC_HELP
-    32650,  // IDC_APPSTARTING
-    32648,  // IDC_NO
-    32646,  // IDC_SIZEALL
-    32643,  // IDC_SIZENESW
-    32645,  // IDC_SIZENS
-    32642,  // IDC_SIZENWSE
-    32644,  // IDC_SIZEWE
-    32516,  // IDC_UPARROW
-    kHandCursorId,
-};
 
 std::vector<CursorHandle>& OwnedCursors() {
     static std::vector<CursorHandle> cursors;
@@ -114,19 +95,6 @@ LRESULT CALLBACK CursorSubclass(HWND window,
 
 }  // namespace
 
-uint32_t SystemCursorIdOfCode(uint32_t code) noexcept {
-    return code < kCursorListSize ? kSystemCursorIds[code] : 0;
-}
-
-std::optional<uint32_t> CursorCodeOfSystemId(uint32_t id) noexcept {
-    for (uint32_t code = 1; code < kCursorListSize; ++code) {
-        if (kSystemCursorIds[code] == id) {
-            return code;
-        }
-    }
-    return std::nullopt;
-}
-
 HCURSOR MakeCursor(std::span<const uint8_t> data) noexcept {
     if (data.empty()) {
         return nullptr;
@@ -141,7 +109,7 @@ HCURSOR MakeCursor(std::span<const uint8_t> data) noexcept {
         return data.size() > 4 ? CursorFromFile(data.subspan(4)) : nullptr;
     }
     if (code < kCursorListSize) {
-        return code == 0 ? nullptr : SystemCursor(kSystemCursorIds[code]);
+        return code == 0 ? nullptr : SystemCursor(SystemCursorIdOfCode(code));
     }
     return CursorCodeOfSystemId(code) ? SystemCursor(code) : nullptr;
 }

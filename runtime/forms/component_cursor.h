@@ -6,17 +6,11 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <optional>
 #include <span>
 
+#include "runtime/forms/cursor_codes.h"
+
 namespace velmora {
-
-constexpr uint32_t kCursorListSize = 15;
-
-// The system cursor id of a list code 1 to 14; 0 for code 0 and codes outside the list.
-uint32_t SystemCursorIdOfCode(uint32_t code) noexcept;
-// The list code of a system cursor id of the list.
-std::optional<uint32_t> CursorCodeOfSystemId(uint32_t id) noexcept;
 
 // Null for data that names no cursor. Cursors made from cursor files belong to the engine until
 // ReleaseCursor; system cursors are shared and never destroyed.

@@ -28,36 +28,43 @@ bool ReadBytesField(ByteReader& reader, std::vector<uint8_t>& bytes) {
     return true;
 }
 
+// The integer fields of the block in their order, as far as the version has them; the same list
+// serves reading (mutable) and writing (const).
+template <typename Properties>
+auto IntegerFieldsInOrder(Properties& properties) {
+    std::vector<decltype(&properties.borderStyle)> fields = {
+        &properties.borderStyle, &properties.pictureLayout, &properties.backgroundColour,
+        &properties.maximiseBox, &properties.minimiseBox,   &properties.controlBox,
+        &properties.position,    &properties.movable,       &properties.resourceMode,
+    };
+    for (auto& setting : properties.settings13To17) {
+        fields.push_back(&setting);
+    }
+    const uint32_t version = properties.version;
+    if (version >= 2) {
+        fields.push_back(&properties.noHiddenOwner);
+    }
+    if (version >= 3) {
+        fields.push_back(&properties.setting19);
+        fields.push_back(&properties.mousePointer);
+    }
+    if (version >= 4) {
+        fields.push_back(&properties.alwaysOnTop);
+    }
+    if (version >= 5) {
+        fields.push_back(&properties.setting22);
+    }
+    return fields;
+}
+
 }  // namespace
 
 std::vector<uint8_t> WriteWindowUnitProperties(const WindowUnitProperties& properties) {
     ByteWriter writer;
     WriteLead(writer);
     writer.Word(properties.version);
-    writer.Signed(properties.borderStyle);
-    writer.Word(properties.setting1);
-    writer.Word(properties.backgroundColour);
-    writer.Signed(properties.maximiseBox);
-    writer.Signed(properties.minimiseBox);
-    writer.Signed(properties.controlBox);
-    writer.Signed(properties.position);
-    writer.Signed(properties.movable);
-    for (const uint32_t setting : properties.settings2) {
-        writer.Word(setting);
-    }
-    if (properties.version >= 2) {
-        writer.Signed(properties.noHiddenOwner);
-    }
-    if (properties.version >= 3) {
-        for (const uint32_t setting : properties.settings3) {
-            writer.Word(setting);
-        }
-    }
-    if (properties.version >= 4) {
-        writer.Signed(properties.alwaysOnTop);
-    }
-    if (properties.version >= 5) {
-        writer.Word(properties.setting5);
+    for (const int32_t* field : IntegerFieldsInOrder(properties)) {
+        writer.Signed(*field);
     }
     if (properties.version >= 6) {
         writer.Text(properties.className);
@@ -66,7 +73,7 @@ std::vector<uint8_t> WriteWindowUnitProperties(const WindowUnitProperties& prope
         writer.Block(bytes);
     }
     writer.Text(properties.caption);
-    writer.Text(properties.lastText);
+    writer.Text(properties.textSetting);
     return std::move(writer.Result());
 }
 
@@ -77,26 +84,9 @@ std::optional<WindowUnitProperties> ReadWindowUnitProperties(std::span<const uin
         properties.version > kWindowUnitVersion) {
         return std::nullopt;
     }
-    bool ok = reader.ReadSigned(properties.borderStyle) && reader.ReadWord(properties.setting1) &&
-              reader.ReadWord(properties.backgroundColour) && reader.ReadSigned(properties.maximiseBox) &&
-              reader.ReadSigned(properties.minimiseBox) && reader.ReadSigned(properties.controlBox) &&
-              reader.ReadSigned(properties.position) && reader.ReadSigned(properties.movable);
-    for (uint32_t& setting : properties.settings2) {
-        ok = ok && reader.ReadWord(setting);
-    }
-    if (properties.version >= 2) {
-        ok = ok && reader.ReadSigned(properties.noHiddenOwner);
-    }
-    if (properties.version >= 3) {
-        for (uint32_t& setting : properties.settings3) {
-            ok = ok && reader.ReadWord(setting);
-        }
-    }
-    if (properties.version >= 4) {
-        ok = ok && reader.ReadSigned(properties.alwaysOnTop);
-    }
-    if (properties.version >= 5) {
-        ok = ok && reader.ReadWord(properties.setting5);
+    bool ok = true;
+    for (int32_t* field : IntegerFieldsInOrder(properties)) {
+        ok = ok && reader.ReadSigned(*field);
     }
     if (properties.version >= 6) {
         ok = ok && ReadTextField(reader, properties.className);
@@ -104,11 +94,78 @@ std::optional<WindowUnitProperties> ReadWindowUnitProperties(std::span<const uin
     for (std::vector<uint8_t>& bytes : properties.byteStrings) {
         ok = ok && ReadBytesField(reader, bytes);
     }
-    ok = ok && ReadTextField(reader, properties.caption) && ReadTextField(reader, properties.lastText);
+    ok = ok && ReadTextField(reader, properties.caption) && ReadTextField(reader, properties.textSetting);
     if (!ok) {
         return std::nullopt;
     }
     return properties;
+}
+
+int32_t* WindowIntegerField(WindowUnitProperties& properties, uint32_t number) noexcept {
+    switch (number) {
+        case 1:
+            return &properties.borderStyle;
+        case 2:
+            return &properties.backgroundColour;
+        case 4:
+            return &properties.pictureLayout;
+        case 6:
+            return &properties.resourceMode;
+        case 7:
+            return &properties.controlBox;
+        case 8:
+            return &properties.maximiseBox;
+        case 9:
+            return &properties.minimiseBox;
+        case 10:
+            return &properties.position;
+        case 11:
+            return &properties.movable;
+        case 13:
+        case 14:
+        case 15:
+            return &properties.settings13To17[number - 13];
+        case 17:
+            return &properties.settings13To17[3];
+        case 18:
+            return &properties.noHiddenOwner;
+        case 19:
+            return &properties.setting19;
+        case 20:
+            return &properties.mousePointer;
+        case 21:
+            return &properties.alwaysOnTop;
+        case 22:
+            return &properties.setting22;
+        default:
+            return nullptr;
+    }
+}
+
+std::string* WindowTextField(WindowUnitProperties& properties, uint32_t number) noexcept {
+    switch (number) {
+        case 0:
+            return &properties.caption;
+        case 16:
+            return &properties.textSetting;
+        case 23:
+            return &properties.className;
+        default:
+            return nullptr;
+    }
+}
+
+std::vector<uint8_t>* WindowBytesField(WindowUnitProperties& properties, uint32_t number) noexcept {
+    switch (number) {
+        case 3:
+            return &properties.byteStrings[0];
+        case 5:
+            return &properties.byteStrings[1];
+        case 12:
+            return &properties.byteStrings[2];
+        default:
+            return nullptr;
+    }
 }
 
 std::vector<uint8_t> WritePropertyList(const std::vector<UnitPropertyEntry>& entries) {
@@ -169,6 +226,21 @@ std::optional<std::span<const uint8_t>> PropertyList::Find(uint32_t number) cons
         }
     }
     return std::nullopt;
+}
+
+std::vector<UnitPropertyEntry> PropertyList::Entries() const {
+    std::vector<UnitPropertyEntry> entries;
+    entries.reserve(count_);
+    ByteReader reader(entries_);
+    for (uint32_t index = 0; index < count_; ++index) {
+        UnitPropertyEntry entry;
+        std::span<const uint8_t> value;
+        reader.ReadWord(entry.number);
+        reader.ReadBlock(value);
+        entry.value.assign(value.begin(), value.end());
+        entries.push_back(std::move(entry));
+    }
+    return entries;
 }
 
 int32_t PropertyList::Integer(uint32_t number, int32_t fallback) const noexcept {

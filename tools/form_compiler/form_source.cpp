@@ -6,6 +6,7 @@
 #include <optional>
 #include <set>
 
+#include "runtime/forms/byte_reader.h"
 #include "runtime/forms/identifiers.h"
 #include "runtime/forms/unit_properties.h"
 #include "tools/form_compiler/form_tokens.h"
@@ -54,7 +55,7 @@ class FormParser {
     bool ComponentStatement(PendingComponent& component, const std::vector<Token>& tokens);
     bool MenuStatement(PendingComponent& component, const std::vector<Token>& tokens);
     bool PropertyStatement(PendingComponent& component, const std::vector<Token>& tokens);
-    bool WindowProperty(WindowUnitProperties& window, uint32_t number, int32_t integer, const std::string& text);
+    bool WindowProperty(WindowUnitProperties& window, const UnitPropertyEntry& entry);
     bool Text(const Token& token, std::string& text);
     bool Integer(const Token& token, int32_t& value);
     bool RoutineName(const Token& token, std::string& routine);
@@ -353,7 +354,7 @@ bool FormParser::PropertyStatement(PendingComponent& component, const std::vecto
         }
     }
     if (component.unit->unitType == kUnitWindow) {
-        return WindowProperty(component.window, property->number, integer, text);
+        return WindowProperty(component.window, entry);
     }
     for (const UnitPropertyEntry& other : component.properties) {
         if (other.number == entry.number) {
@@ -364,47 +365,17 @@ bool FormParser::PropertyStatement(PendingComponent& component, const std::vecto
     return true;
 }
 
-bool FormParser::WindowProperty(WindowUnitProperties& window,
-                                uint32_t number,
-                                int32_t integer,
-                                const std::string& text) {
-    switch (number) {
-        case 0:
-            window.caption = text;
-            return true;
-        case 1:
-            window.borderStyle = integer;
-            return true;
-        case 2:
-            window.backgroundColour = static_cast<uint32_t>(integer);
-            return true;
-        case 7:
-            window.controlBox = integer;
-            return true;
-        case 8:
-            window.maximiseBox = integer;
-            return true;
-        case 9:
-            window.minimiseBox = integer;
-            return true;
-        case 10:
-            window.position = integer;
-            return true;
-        case 11:
-            window.movable = integer;
-            return true;
-        case 18:
-            window.noHiddenOwner = integer;
-            return true;
-        case 21:
-            window.alwaysOnTop = integer;
-            return true;
-        case 23:
-            window.className = text;
-            return true;
-        default:
-            return Fail("window property " + std::to_string(number) + " has no place in the template");
+bool FormParser::WindowProperty(WindowUnitProperties& window, const UnitPropertyEntry& entry) {
+    if (int32_t* integer = WindowIntegerField(window, entry.number); integer != nullptr) {
+        *integer = static_cast<int32_t>(LoadWord(entry.value.data()));
+    } else if (std::string* text = WindowTextField(window, entry.number); text != nullptr) {
+        text->assign(entry.value.begin(), entry.value.end());
+    } else if (std::vector<uint8_t>* bytes = WindowBytesField(window, entry.number); bytes != nullptr) {
+        *bytes = entry.value;
+    } else {
+        return Fail("window property " + std::to_string(entry.number) + " has no place in the template");
     }
+    return true;
 }
 
 uint32_t FormParser::RoutineNumber(const std::string& routine) {

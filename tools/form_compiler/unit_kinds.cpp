@@ -13,10 +13,14 @@ constexpr ValueKind kBytes = ValueKind::kBytes;
 
 // The window unit's block has fixed fields; these names map onto them.
 constexpr PropertyName kWindowProperties[] = {
-    {"caption", 0, kText},       {"border_style", 1, kInt}, {"background_colour", 2, kInt},
-    {"control_box", 7, kInt},    {"maximise_box", 8, kInt}, {"minimise_box", 9, kInt},
-    {"position", 10, kInt},      {"movable", 11, kInt},     {"no_hidden_owner", 18, kInt},
-    {"always_on_top", 21, kInt}, {"class_name", 23, kText},
+    {"caption", 0, kText},          {"border_style", 1, kInt},
+    {"background_colour", 2, kInt}, {"background_picture", 3, kBytes},
+    {"picture_layout", 4, kInt},    {"control_box", 7, kInt},
+    {"maximise_box", 8, kInt},      {"minimise_box", 9, kInt},
+    {"position", 10, kInt},         {"movable", 11, kInt},
+    {"icon", 12, kBytes},           {"no_hidden_owner", 18, kInt},
+    {"window_pointer", 20, kInt},   {"always_on_top", 21, kInt},
+    {"class_name", 23, kText},
 };
 
 constexpr PropertyName kButtonProperties[] = {

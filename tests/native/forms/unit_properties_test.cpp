@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string>
+
 #include "runtime/forms/unit_properties.h"
 
 namespace velmora::forms_test {
@@ -13,13 +16,14 @@ WindowUnitProperties ToolLikeWindow() {
     window.position = 1;
     window.movable = 1;
     window.noHiddenOwner = 3;
-    window.settings3 = {4, 5};
+    window.setting19 = 4;
+    window.mousePointer = 5;
     window.alwaysOnTop = 1;
-    window.setting5 = 6;
+    window.setting22 = 6;
     window.className = "MyClass";
     window.byteStrings[1] = {1, 2, 3};
     window.caption = "Velmora";
-    window.lastText = "末";
+    window.textSetting = "末";
     return window;
 }
 
@@ -39,13 +43,14 @@ TEST(WindowUnitProperties, VersionSixRoundTrips) {
     EXPECT_EQ(read->position, 1);
     EXPECT_EQ(read->movable, 1);
     EXPECT_EQ(read->noHiddenOwner, 3);
-    EXPECT_EQ(read->settings3, window.settings3);
+    EXPECT_EQ(read->setting19, 4);
+    EXPECT_EQ(read->mousePointer, 5);
     EXPECT_EQ(read->alwaysOnTop, 1);
-    EXPECT_EQ(read->setting5, 6u);
+    EXPECT_EQ(read->setting22, 6);
     EXPECT_EQ(read->className, "MyClass");
     EXPECT_EQ(read->byteStrings, window.byteStrings);
     EXPECT_EQ(read->caption, "Velmora");
-    EXPECT_EQ(read->lastText, "末");
+    EXPECT_EQ(read->textSetting, "末");
 }
 
 TEST(WindowUnitProperties, EarlierVersionsLackTheirLaterFields) {
@@ -85,6 +90,41 @@ TEST(WindowUnitProperties, VersionAboveSixAndEveryTruncationFail) {
     }
 }
 
+TEST(WindowUnitProperties, EveryPropertyHasAFieldOfItsOwnThatRoundTrips) {
+    constexpr uint32_t kPropertyCount = 24;
+    WindowUnitProperties window;
+    std::set<const void*> fields;
+    for (uint32_t number = 0; number < kPropertyCount; ++number) {
+        int32_t* integer = WindowIntegerField(window, number);
+        std::string* text = WindowTextField(window, number);
+        std::vector<uint8_t>* bytes = WindowBytesField(window, number);
+        ASSERT_EQ((integer != nullptr) + (text != nullptr) + (bytes != nullptr), 1) << "property " << number;
+        const void* field = integer != nullptr ? static_cast<const void*>(integer)
+                            : text != nullptr  ? static_cast<const void*>(text)
+                                               : static_cast<const void*>(bytes);
+        EXPECT_TRUE(fields.insert(field).second) << "property " << number << " shares its field";
+        if (integer != nullptr) {
+            *integer = static_cast<int32_t>(100 + number);
+        } else if (text != nullptr) {
+            *text = "text " + std::to_string(number);
+        } else {
+            *bytes = {static_cast<uint8_t>(number)};
+        }
+    }
+    std::optional<WindowUnitProperties> read = ReadWindowUnitProperties(WriteWindowUnitProperties(window));
+    ASSERT_TRUE(read);
+    for (uint32_t number = 0; number < kPropertyCount; ++number) {
+        if (const int32_t* integer = WindowIntegerField(*read, number); integer != nullptr) {
+            EXPECT_EQ(*integer, static_cast<int32_t>(100 + number)) << "property " << number;
+        } else if (const std::string* text = WindowTextField(*read, number); text != nullptr) {
+            EXPECT_EQ(*text, "text " + std::to_string(number));
+        } else {
+            EXPECT_EQ(*WindowBytesField(*read, number), std::vector<uint8_t>{static_cast<uint8_t>(number)});
+        }
+    }
+    EXPECT_EQ(WindowIntegerField(window, kPropertyCount), nullptr);
+}
+
 TEST(PropertyList, EntriesRoundTripAndMissingOnesTakeTheDefault) {
     const std::vector<uint8_t> block =
         WritePropertyList({{0, TextValue("内容")}, {6, IntegerValue(-4)}, {9, {1, 2}}, {12, TextValue("")}});
@@ -98,6 +138,11 @@ TEST(PropertyList, EntriesRoundTripAndMissingOnesTakeTheDefault) {
     ASSERT_TRUE(list->Find(12));
     EXPECT_TRUE(list->Find(12)->empty());
     EXPECT_FALSE(list->Find(13));
+    const std::vector<UnitPropertyEntry> entries = list->Entries();
+    ASSERT_EQ(entries.size(), 4u);
+    EXPECT_EQ(entries[2].number, 9u);
+    EXPECT_EQ(entries[2].value, (std::vector<uint8_t>{1, 2}));
+    EXPECT_EQ(WritePropertyList(entries), block);
 }
 
 TEST(PropertyList, MalformedBlocksFail) {

@@ -5,13 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <functional>
 #include <string>
-#include <thread>
 
 #include "components/common_dialog.h"
 #include "components/font_setting.h"
-#include "tests/support/build_paths.h"
+#include "runtime/forms/identifiers.h"
+#include "runtime/forms/unit_properties.h"
 #include "tests/support/ui_driver.h"
 #include "tests/windows/components/test_form.h"
 
@@ -20,14 +19,17 @@ namespace {
 
 // Unit property numbers used below.
 constexpr int32_t kWindowBorderStyle = 1;
+constexpr int32_t kWindowMousePointer = 20;
 constexpr int32_t kButtonType = 1;
 constexpr int32_t kCheckBoxChecked = 10;
 constexpr int32_t kEditContent = 0;
 constexpr int32_t kEditFont = 4;
 constexpr int32_t kEditMaxLength = 6;
 constexpr int32_t kEditInputMode = 10;
+constexpr int32_t kEditSpin = 13;
+constexpr int32_t kEditSpinFirstBound = 14;
+constexpr int32_t kEditSpinSecondBound = 15;
 constexpr int32_t kDialogType = 0;
-constexpr int32_t kDialogFileName = 2;
 constexpr int32_t kDialogFilterIndex = 4;
 constexpr int32_t kDialogFontSize = 18;
 constexpr int32_t kDialogHelpFile = 19;
@@ -37,6 +39,7 @@ constexpr int32_t kEventChanged = 0;
 constexpr int32_t kEventClicked = 0;
 constexpr int32_t kEventGotFocus = -7;
 constexpr int32_t kEventLostFocus = -8;
+constexpr int32_t kEventSpin = 1;
 
 LONG_PTR StyleOf(HWND window) {
     return GetWindowLongPtrA(window, GWL_STYLE);
@@ -74,6 +77,9 @@ TEST_F(ComponentsTest, PropertyWritesClampOutOfRangeValues) {
         {kOpenDialog, kDialogFontSize, -2, 0},
         {kNameEdit, kEditMaxLength, -5, 0},
         {kNameEdit, kEditInputMode, 12, 11},
+        {kNameEdit, kEditSpin, 3, 2},
+        {kWindowRecord, kWindowMousePointer, 40, 29},
+        {kWindowRecord, kWindowMousePointer, -2, 0},
     };
     for (const ClampCase& c : cases) {
         form_.Write(c.component, c.property, c.written);
@@ -125,6 +131,130 @@ TEST_F(ComponentsTest, WindowHasExactlyItsTemplatesFrameAndOpensCentred) {
     EXPECT_STREQ(className, "_QV_Label");
     GetClassNameA(form_.Window(kOpenDialog), className, sizeof(className));
     EXPECT_STREQ(className, "_QV_CommonDlg");
+}
+
+TEST_F(ComponentsTest, EmbeddedWindowIsAChildWithAModalEdgeAndNoSizingBorder) {
+    WindowUnitProperties settings;
+    settings.borderStyle = 1;
+    settings.controlBox = 1;
+    settings.position = 1;
+    settings.caption = "嵌入";
+    const std::vector<uint8_t> block = WriteWindowUnitProperties(settings);
+    UnitCreateArgs args;
+    args.properties = block.data();
+    args.propertiesSize = static_cast<uint32_t>(block.size());
+    args.left = 10;
+    args.top = 20;
+    args.width = 150;
+    args.height = 100;
+    args.visible = true;
+    args.windowId = kTestWindowId + 1;
+    args.parent = form_.Window(kWindowRecord);
+    args.embedded = true;
+    const ComponentObject* object = UnitRoutineOf<UnitCreateRoutine>(kUnitWindow, kUnitCreate)(args);
+    ASSERT_NE(object, nullptr);
+    const HWND child = object->window;
+    EXPECT_EQ(GetParent(child), args.parent);
+    EXPECT_EQ(StyleOf(child) & (WS_CHILD | WS_POPUP | WS_THICKFRAME), WS_CHILD);
+    EXPECT_EQ(StyleOf(child) & WS_CAPTION, WS_CAPTION);
+    EXPECT_NE(ExStyleOf(child) & WS_EX_DLGMODALFRAME, 0);
+
+    RECT bounds = {};
+    GetWindowRect(child, &bounds);
+    MapWindowPoints(nullptr, args.parent, reinterpret_cast<POINT*>(&bounds), 2);
+    EXPECT_EQ(bounds.left, 10) << "an embedded window is not centred on the screen";
+    EXPECT_EQ(bounds.top, 20);
+
+    const auto write = UnitRoutineOf<UnitWritePropertyRoutine>(kUnitWindow, kUnitWriteProperty);
+    const int32_t resizableToolWindow = 3;
+    write(const_cast<ComponentObject*>(object), kWindowBorderStyle, &resizableToolWindow, 0);
+    EXPECT_EQ(StyleOf(child) & (WS_CHILD | WS_THICKFRAME), WS_CHILD);
+    EXPECT_NE(ExStyleOf(child) & WS_EX_TOOLWINDOW, 0);
+    DestroyWindow(child);
+}
+
+TEST_F(ComponentsTest, WindowMousePointerShowsItsCursorOverTheClientArea) {
+    const HWND window = form_.Window(kWindowRecord);
+    const struct {
+        int32_t pointer;
+        LPCSTR cursor;
+    } cases[] = {
+        {3, IDC_IBEAM}, {14, IDC_HAND}, {2, IDC_CROSS}, {20, IDC_ARROW}, {0, IDC_ARROW},
+    };
+    for (const auto& c : cases) {
+        form_.Write(kWindowRecord, kWindowMousePointer, c.pointer);
+        SetCursor(nullptr);
+        SendMessageA(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, c.cursor)) << "pointer " << c.pointer;
+    }
+}
+
+// Presses and releases the spin control's upper or lower arrow.
+void ClickSpin(HWND spin, bool up) {
+    RECT client = {};
+    GetClientRect(spin, &client);
+    const LPARAM point = MAKELPARAM(client.right / 2, up ? client.bottom / 4 : client.bottom * 3 / 4);
+    SendMessageA(spin, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    SendMessageA(spin, WM_LBUTTONUP, 0, point);
+}
+
+class SpinTest : public ComponentsTest {
+  protected:
+    HWND Spin(int32_t mode) {
+        form_.Write(kNameEdit, kEditSpinFirstBound, 3);
+        form_.Write(kNameEdit, kEditSpinSecondBound, 0);
+        form_.Write(kNameEdit, kEditSpin, mode);
+        return FindWindowExA(form_.Window(kWindowRecord), nullptr, "msctls_updown32", nullptr);
+    }
+};
+
+TEST_F(SpinTest, AutomaticSteppingWrapsAroundTheRangeAndSelectsTheValue) {
+    const HWND spin = Spin(1);
+    ASSERT_NE(spin, nullptr);
+    const HWND edit = form_.Window(kNameEdit);
+    form_.WriteText(kNameEdit, kEditContent, "2");
+    const struct {
+        bool up;
+        const char* content;
+    } steps[] = {{true, "3"}, {true, "0"}, {false, "3"}, {false, "2"}};
+    for (const auto& step : steps) {
+        ClickSpin(spin, step.up);
+        EXPECT_EQ(form_.ReadText(kNameEdit, kEditContent), step.content);
+    }
+    EXPECT_EQ(GetFocus(), edit);
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 0u);
+    EXPECT_EQ(end, 1u);
+}
+
+TEST_F(SpinTest, ReportModeRaisesTheSpinEventAndLeavesTheContent) {
+    const HWND spin = Spin(2);
+    ASSERT_NE(spin, nullptr);
+    form_.WriteText(kNameEdit, kEditContent, "7");
+    form_.Runtime().events.clear();
+    ClickSpin(spin, true);
+    ClickSpin(spin, false);
+    std::vector<std::vector<uint32_t>> reported;
+    for (const RaisedEvent& raised : form_.Runtime().events) {
+        if (raised.componentId == kNameEdit && raised.event == kEventSpin) {
+            reported.push_back(raised.arguments);
+        }
+    }
+    EXPECT_EQ(reported, (std::vector<std::vector<uint32_t>>{{1}, {static_cast<uint32_t>(-1)}}));
+    EXPECT_EQ(form_.ReadText(kNameEdit, kEditContent), "7");
+}
+
+TEST_F(SpinTest, DisabledBoxIgnoresItsSpin) {
+    const HWND spin = Spin(1);
+    ASSERT_NE(spin, nullptr);
+    form_.WriteText(kNameEdit, kEditContent, "1");
+    EnableWindow(form_.Window(kNameEdit), FALSE);
+    EXPECT_FALSE(IsWindowEnabled(spin)) << "the spin follows its box";
+    EnableWindow(spin, TRUE);
+    ClickSpin(spin, true);
+    EXPECT_EQ(form_.ReadText(kNameEdit, kEditContent), "1");
 }
 
 TEST_F(ComponentsTest, ExplicitFalseFromCloseEventsKeepsTheWindowOpen) {
@@ -234,92 +364,6 @@ TEST_F(ComponentsTest, HelpThatCannotBeShownGivesFalse) {
     }
     form_.Write(kOpenDialog, kDialogHelpCommand, 5);
     EXPECT_TRUE(CommonDialogOpen(form_.Object(kOpenDialog)));
-}
-
-// The Explorer-style dialog has more children with id IDOK than its OK button (the file list, the
-// toolbar): the name is typed as ChooseFile does, and the OK button is looked for by class.
-bool ChooseFileWithOk(HWND dialog, const std::string& path) {
-    constexpr int kFileNameBox = 0x47C;
-    HWND nameBox = FindDescendantById(dialog, kFileNameBox);
-    if (const HWND edit = nameBox == nullptr ? nullptr : FindDescendant(nameBox, "Edit"); edit != nullptr) {
-        nameBox = edit;
-    }
-    if (nameBox == nullptr || !TypeText(nameBox, path)) {
-        ADD_FAILURE() << "cannot type into the file name box";
-        return false;
-    }
-    for (int index = 0;; ++index) {
-        const HWND button = FindDescendant(dialog, "Button", index);
-        if (button == nullptr) {
-            ADD_FAILURE() << "the file dialog has no OK button";
-            return false;
-        }
-        if (GetDlgCtrlID(button) == IDOK) {
-            Click(button);
-            return WaitForWindowGone(dialog);
-        }
-    }
-}
-
-// The dialog is modal on the form's own thread while the test thread answers it as a user would.
-class OpenFileDialogTest : public ::testing::Test {
-  protected:
-    struct Outcome {
-        bool confirmed = false;
-        std::string fileName;
-    };
-
-    Outcome Run(const std::string& initialName, const std::function<void(HWND)>& answer) {
-        Outcome outcome;
-        const HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-        bool loaded = false;
-        std::thread program([&] {
-            TestForm form;
-            loaded = form.Load();
-            if (loaded) {
-                form.WriteText(kOpenDialog, kDialogFileName, initialName.c_str());
-            }
-            SetEvent(ready);
-            if (loaded) {
-                outcome.confirmed = CommonDialogOpen(form.Object(kOpenDialog));
-                outcome.fileName = form.ReadText(kOpenDialog, kDialogFileName);
-            }
-        });
-        WaitForSingleObject(ready, kDefaultTimeoutMs);
-        CloseHandle(ready);
-        if (loaded) {
-            if (const HWND dialog = WaitForTopWindow(GetCurrentProcessId(), "#32770"); dialog != nullptr) {
-                // The dialog answers a sent message only once it has finished setting up its controls.
-                DWORD_PTR ignored = 0;
-                SendMessageTimeoutA(dialog, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kDefaultTimeoutMs, &ignored);
-                answer(dialog);
-                if (IsWindow(dialog)) {
-                    CancelDialog(dialog);
-                }
-            }
-        }
-        program.join();
-        return outcome;
-    }
-};
-
-TEST_F(OpenFileDialogTest, OkPutsTheChosenPathIntoTheFileName) {
-    const std::string directory = MakeScratchDirectory("components");
-    ASSERT_FALSE(directory.empty());
-    const std::string path = directory + "\\layout.ini";
-    const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    CloseHandle(file);
-
-    const Outcome outcome = Run("", [&](HWND dialog) { EXPECT_TRUE(ChooseFileWithOk(dialog, path)); });
-    EXPECT_TRUE(outcome.confirmed);
-    EXPECT_EQ(lstrcmpiA(outcome.fileName.c_str(), path.c_str()), 0) << outcome.fileName;
-}
-
-TEST_F(OpenFileDialogTest, CancelKeepsThePreviousFileName) {
-    const Outcome outcome = Run("previous.ini", [](HWND dialog) { EXPECT_TRUE(CancelDialog(dialog)); });
-    EXPECT_FALSE(outcome.confirmed);
-    EXPECT_EQ(outcome.fileName, "previous.ini");
 }
 
 }  // namespace

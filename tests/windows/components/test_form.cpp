@@ -41,19 +41,22 @@ int32_t StandInService(int32_t code, uint32_t first, uint32_t second) {
             }
             return 1;
         }
+        case 2024:
+            return static_cast<int32_t>(reinterpret_cast<uintptr_t>(HeapAlloc(GetProcessHeap(), 0, first)));
+        case 2025:
+            HeapFree(GetProcessHeap(), 0, reinterpret_cast<void*>(static_cast<uintptr_t>(first)));
+            return 0;
         default:
             return 0;
     }
 }
 
-template <typename Routine>
-Routine RoutineOf(uint32_t unitType, int32_t code) {
-    // A unit type names its unit by number in the low 16 bits.
-    const UnitRoutine routine = CoreLibraryUnits()[(unitType & 0xFFFF) - 1].interfaceRoutine(code);
-    return reinterpret_cast<Routine>(reinterpret_cast<void (*)()>(routine));
-}
-
 }  // namespace
+
+UnitRoutine UnitRoutineByCode(uint32_t unitType, int32_t code) {
+    // A unit type names its unit by number in the low 16 bits.
+    return CoreLibraryUnits()[(unitType & 0xFFFF) - 1].interfaceRoutine(code);
+}
 
 int RuntimeRecord::Count(uint32_t componentId, int32_t event) const {
     int count = 0;
@@ -76,7 +79,7 @@ TestForm::~TestForm() {
     NotifyComponents(kNotifyProgramEnds, 0, 0);
 }
 
-bool TestForm::Load() {
+bool TestForm::Load(const std::map<uint32_t, std::vector<uint8_t>>& blocks) {
     if (!LinkCompiledForm(kComponentsTestForm, 0, data_)) {
         ADD_FAILURE() << "the test form does not link";
         return false;
@@ -93,7 +96,10 @@ bool TestForm::Load() {
         const ComponentRecord& record = form.Record(index);
         const uint32_t componentId = index == 0 ? kWindowRecord : form.ComponentIds()[index];
         UnitCreateArgs args;
-        const std::span<const uint8_t> properties = record.UnitProperties();
+        const auto replaced = blocks.find(componentId);
+        const std::span<const uint8_t> properties =
+            replaced != blocks.end() ? std::span<const uint8_t>(replaced->second) : record.UnitProperties();
+        loadedBlocks_[componentId].assign(properties.begin(), properties.end());
         args.properties = properties.data();
         args.propertiesSize = static_cast<uint32_t>(properties.size());
         args.left = record.Left();
@@ -106,7 +112,7 @@ bool TestForm::Load() {
         args.windowId = kTestWindowId;
         args.componentId = componentId;
         args.parent = formWindow;
-        const auto create = RoutineOf<UnitCreateRoutine>(record.UnitType(), kUnitCreate);
+        const auto create = UnitRoutineOf<UnitCreateRoutine>(record.UnitType(), kUnitCreate);
         ComponentObject* object = create(args);
         if (object == nullptr || !IsWindow(object->window)) {
             ADD_FAILURE() << "the unit of component " << std::hex << componentId << " created nothing";
@@ -152,35 +158,73 @@ uint32_t TestForm::UnitTypeOf(uint32_t componentId) const {
 }
 
 int32_t TestForm::Write(uint32_t componentId, int32_t property, int32_t value) const {
-    const auto write = RoutineOf<UnitWritePropertyRoutine>(UnitTypeOf(componentId), kUnitWriteProperty);
+    const auto write = UnitRoutineOf<UnitWritePropertyRoutine>(UnitTypeOf(componentId), kUnitWriteProperty);
     return write(Object(componentId), property, &value, 0);
 }
 
 int32_t TestForm::WriteText(uint32_t componentId, int32_t property, const char* text) const {
-    const auto write = RoutineOf<UnitWritePropertyRoutine>(UnitTypeOf(componentId), kUnitWriteProperty);
+    const auto write = UnitRoutineOf<UnitWritePropertyRoutine>(UnitTypeOf(componentId), kUnitWriteProperty);
     return write(Object(componentId), property, &text, 0);
 }
 
 int32_t TestForm::WriteBytes(uint32_t componentId, int32_t property, std::span<const uint8_t> bytes) const {
-    const auto write = RoutineOf<UnitWritePropertyRoutine>(UnitTypeOf(componentId), kUnitWriteProperty);
+    const auto write = UnitRoutineOf<UnitWritePropertyRoutine>(UnitTypeOf(componentId), kUnitWriteProperty);
     const uint32_t pair[2] = {static_cast<uint32_t>(reinterpret_cast<uintptr_t>(bytes.data())),
                               static_cast<uint32_t>(bytes.size())};
     return write(Object(componentId), property, pair, 0);
 }
 
 int32_t TestForm::ReadInteger(uint32_t componentId, int32_t property) const {
-    const auto read = RoutineOf<UnitReadPropertyRoutine>(UnitTypeOf(componentId), kUnitReadProperty);
+    const auto read = UnitRoutineOf<UnitReadPropertyRoutine>(UnitTypeOf(componentId), kUnitReadProperty);
     uint32_t buffer[2] = {};
     read(Object(componentId), property, buffer);
     return static_cast<int32_t>(buffer[0]);
 }
 
 std::string TestForm::ReadText(uint32_t componentId, int32_t property) const {
-    const auto read = RoutineOf<UnitReadPropertyRoutine>(UnitTypeOf(componentId), kUnitReadProperty);
+    const auto read = UnitRoutineOf<UnitReadPropertyRoutine>(UnitTypeOf(componentId), kUnitReadProperty);
     uint32_t buffer[2] = {};
     read(Object(componentId), property, buffer);
     const auto* text = reinterpret_cast<const char*>(static_cast<uintptr_t>(buffer[0]));
     return text == nullptr ? std::string() : std::string(text, buffer[1]);
+}
+
+std::vector<uint8_t> TestForm::ReadRaw(uint32_t componentId, int32_t property) const {
+    const auto read = UnitRoutineOf<UnitReadPropertyRoutine>(UnitTypeOf(componentId), kUnitReadProperty);
+    uint32_t buffer[2] = {};
+    read(Object(componentId), property, buffer);
+    const uint16_t kind = UnitOwnProperties(UnitTypeOf(componentId))[static_cast<size_t>(property)].kind;
+    if (kind == kKindText || kind == kKindBytes || kind == kKindFont) {
+        const auto* bytes = reinterpret_cast<const uint8_t*>(static_cast<uintptr_t>(buffer[0]));
+        return bytes == nullptr ? std::vector<uint8_t>() : std::vector<uint8_t>(bytes, bytes + buffer[1]);
+    }
+    const auto* value = reinterpret_cast<const uint8_t*>(buffer);
+    return std::vector<uint8_t>(value, value + 4);
+}
+
+const std::vector<uint8_t>& TestForm::LoadedBlock(uint32_t componentId) const {
+    return loadedBlocks_.at(componentId);
+}
+
+std::vector<uint8_t> TestForm::WrittenBlock(uint32_t componentId) const {
+    const auto write = UnitRoutineOf<UnitWriteTemplateRoutine>(UnitTypeOf(componentId), kUnitWriteTemplate);
+    UnitBytes block = {};
+    if (write(Object(componentId), &block) != 1 || block.data == nullptr) {
+        ADD_FAILURE() << "component " << std::hex << componentId << " wrote no template data";
+        return {};
+    }
+    const auto* bytes = static_cast<const uint8_t*>(block.data);
+    std::vector<uint8_t> copy(bytes, bytes + block.length);
+    StandInService(2025, static_cast<uint32_t>(reinterpret_cast<uintptr_t>(block.data)), 0);
+    return copy;
+}
+
+std::vector<uint32_t> TestForm::ComponentIds() const {
+    std::vector<uint32_t> ids;
+    for (const auto& [id, object] : objects_) {
+        ids.push_back(id);
+    }
+    return ids;
 }
 
 }  // namespace test

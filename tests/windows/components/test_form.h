@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <set>
 #include <span>
@@ -40,6 +41,13 @@ struct RuntimeRecord {
     int Count(uint32_t componentId, int32_t event) const;
 };
 
+// A routine of a core unit by interface code.
+UnitRoutine UnitRoutineByCode(uint32_t unitType, int32_t code);
+template <typename Routine>
+Routine UnitRoutineOf(uint32_t unitType, int32_t code) {
+    return reinterpret_cast<Routine>(reinterpret_cast<void (*)()>(UnitRoutineByCode(unitType, code)));
+}
+
 class TestForm {
   public:
     TestForm();
@@ -47,8 +55,9 @@ class TestForm {
     TestForm(const TestForm&) = delete;
     TestForm& operator=(const TestForm&) = delete;
 
-    // Creates every component on the calling thread and shows them; false when a unit refused.
-    bool Load();
+    // Creates every component on the calling thread and shows them; false when a unit refused. A
+    // component listed in `blocks` is made from that unit property block instead of its template's.
+    bool Load(const std::map<uint32_t, std::vector<uint8_t>>& blocks = {});
     RuntimeRecord& Runtime();
 
     ComponentObject* Object(uint32_t componentId) const;
@@ -60,13 +69,20 @@ class TestForm {
     int32_t WriteBytes(uint32_t componentId, int32_t property, std::span<const uint8_t> bytes) const;
     int32_t ReadInteger(uint32_t componentId, int32_t property) const;
     std::string ReadText(uint32_t componentId, int32_t property) const;
+    // Any property as bytes: an integer as its 4 bytes, a text or byte string as its contents.
+    std::vector<uint8_t> ReadRaw(uint32_t componentId, int32_t property) const;
+
+    uint32_t UnitTypeOf(uint32_t componentId) const;
+    // The unit property block the component was made from, and the one it writes out now.
+    const std::vector<uint8_t>& LoadedBlock(uint32_t componentId) const;
+    std::vector<uint8_t> WrittenBlock(uint32_t componentId) const;
+    std::vector<uint32_t> ComponentIds() const;
 
   private:
-    uint32_t UnitTypeOf(uint32_t componentId) const;
-
     std::vector<uint8_t> data_;
     std::vector<std::pair<uint32_t, ComponentObject*>> objects_;
     std::vector<std::pair<uint32_t, uint32_t>> unitTypes_;
+    std::map<uint32_t, std::vector<uint8_t>> loadedBlocks_;
 };
 
 }  // namespace velmora::test
