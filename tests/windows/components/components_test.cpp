@@ -19,6 +19,8 @@ namespace {
 
 // Unit property numbers used below.
 constexpr int32_t kWindowBorderStyle = 1;
+constexpr int32_t kWindowPosition = 10;
+constexpr int32_t kWindowMovable = 11;
 constexpr int32_t kWindowMousePointer = 20;
 constexpr int32_t kButtonType = 1;
 constexpr int32_t kCheckBoxChecked = 10;
@@ -131,6 +133,31 @@ TEST_F(ComponentsTest, WindowHasExactlyItsTemplatesFrameAndOpensCentred) {
     EXPECT_STREQ(className, "_QV_Label");
     GetClassNameA(form_.Window(kOpenDialog), className, sizeof(className));
     EXPECT_STREQ(className, "_QV_CommonDlg");
+}
+
+TEST_F(ComponentsTest, PositionReadsWhatTheWindowIsNow) {
+    const HWND window = form_.Window(kWindowRecord);
+    form_.Write(kWindowRecord, kWindowPosition, 2);
+    EXPECT_TRUE(IsIconic(window));
+    EXPECT_EQ(form_.ReadInteger(kWindowRecord, kWindowPosition), 2);
+
+    form_.Write(kWindowRecord, kWindowPosition, 1);
+    EXPECT_FALSE(IsIconic(window));
+    EXPECT_EQ(form_.ReadInteger(kWindowRecord, kWindowPosition), 0) << "a centred window is a normal one";
+    RECT bounds = {};
+    GetWindowRect(window, &bounds);
+    EXPECT_EQ(bounds.left, (GetSystemMetrics(SM_CXSCREEN) - (bounds.right - bounds.left)) / 2);
+
+    ShowWindow(window, SW_MINIMIZE);
+    EXPECT_EQ(form_.ReadInteger(kWindowRecord, kWindowPosition), 2) << "whatever was written last";
+}
+
+TEST_F(ComponentsTest, MovableSwitchesTheMoveCommand) {
+    const HWND window = form_.Window(kWindowRecord);
+    form_.Write(kWindowRecord, kWindowMovable, 0);
+    EXPECT_EQ(GetMenuState(GetSystemMenu(window, FALSE), SC_MOVE, MF_BYCOMMAND), static_cast<UINT>(-1));
+    form_.Write(kWindowRecord, kWindowMovable, 1);
+    EXPECT_NE(GetMenuState(GetSystemMenu(window, FALSE), SC_MOVE, MF_BYCOMMAND), static_cast<UINT>(-1));
 }
 
 TEST_F(ComponentsTest, EmbeddedWindowIsAChildWithAModalEdgeAndNoSizingBorder) {
