@@ -1,6 +1,5 @@
 #include <windows.h>
 
-#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
@@ -526,8 +525,10 @@ int32_t FormWindow::WriteProperty(int32_t number, const void* value) {
 }
 
 void FormWindow::ReadProperty(int32_t number, void* buffer) {
-    const auto field = static_cast<uint32_t>(std::max(number, 0));
-    if (number == kPosition) {
+    const auto field = static_cast<uint32_t>(number);
+    if (number < 0) {
+        ReturnNothing(buffer);
+    } else if (number == kPosition) {
         ReturnInteger(buffer, IsIconic(window)   ? kPositionMinimised
                               : IsZoomed(window) ? kPositionMaximised
                                                  : kPositionNormal);
