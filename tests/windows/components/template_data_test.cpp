@@ -32,32 +32,32 @@ std::vector<uint8_t> FontBytes(const char* face, LONG height) {
 
 // Moves every component away from its template: by program writes and, for the edit box, by typing.
 void ChangeEveryComponent(TestForm& form) {
-    form.WriteText(kWindowRecord, 0, "新标题");
-    form.Write(kWindowRecord, 4, 2);
-    form.Write(kWindowRecord, 20, 14);
-    form.Write(kWindowRecord, 21, 1);
-    form.WriteText(kWindowRecord, 16, "设置");
-    form.Write(kOkButton, 1, 1);
-    form.WriteText(kOkButton, 2, "好");
-    form.Write(kOkButton, 3, 2);
-    form.WriteBytes(kOkButton, 5, FontBytes("Tahoma", -20));
-    form.Write(kCreateCheck, 10, 0);
-    form.Write(kCreateCheck, 2, 1);
-    form.Write(kCreateCheck, 7, 0x00FF00);
-    form.WriteText(kCreateCheck, 11, "数据源");
-    form.WriteText(kNameLabel, 0, "新标签");
-    form.Write(kNameLabel, 2, 3);
-    form.Write(kNameLabel, 3, 9);
-    form.Write(kNameEdit, 6, 8);
-    form.Write(kNameEdit, 10, 3);
-    form.Write(kNameEdit, 13, 1);
-    form.Write(kNameEdit, 14, -5);
+    form.WriteText(kWindowRecord, 0, "新标题");               // caption
+    form.Write(kWindowRecord, 4, 2);                          // background picture layout
+    form.Write(kWindowRecord, 20, 14);                        // mouse pointer
+    form.Write(kWindowRecord, 21, 1);                         // always on top
+    form.WriteText(kWindowRecord, 16, "设置");                // text setting
+    form.Write(kOkButton, 1, 1);                              // type
+    form.WriteText(kOkButton, 2, "好");                       // caption
+    form.Write(kOkButton, 3, 2);                              // horizontal alignment
+    form.WriteBytes(kOkButton, 5, FontBytes("Tahoma", -20));  // font
+    form.Write(kCreateCheck, 10, 0);                          // checked
+    form.Write(kCreateCheck, 2, 1);                           // flat
+    form.Write(kCreateCheck, 7, 0x00FF00);                    // text colour
+    form.WriteText(kCreateCheck, 11, "数据源");               // binding text
+    form.WriteText(kNameLabel, 0, "新标签");                  // caption
+    form.Write(kNameLabel, 2, 3);                             // border
+    form.Write(kNameLabel, 3, 9);                             // border width
+    form.Write(kNameEdit, 6, 8);                              // maximum length
+    form.Write(kNameEdit, 10, 3);                             // input mode
+    form.Write(kNameEdit, 13, 1);                             // spin control
+    form.Write(kNameEdit, 14, -5);                            // spin bound
     ASSERT_TRUE(TypeText(form.Window(kNameEdit), "-1234"));
-    form.Write(kNameEdit, 16, 1);
-    form.Write(kNameEdit, 17, 2);
-    form.WriteText(kOpenDialog, 2, "C:\\布局.ini");
-    form.Write(kOpenDialog, 8, 1);
-    form.Write(kOpenDialog, 18, 12);
+    form.Write(kNameEdit, 16, 1);                    // selection start
+    form.Write(kNameEdit, 17, 2);                    // selection length
+    form.WriteText(kOpenDialog, 2, "C:\\布局.ini");  // file name
+    form.Write(kOpenDialog, 8, 1);                   // file must exist
+    form.Write(kOpenDialog, 18, 12);                 // font size
 }
 
 TEST(ComponentTemplateDataTest, WrittenOutPropertiesMakeTheSameComponentsAgain) {
@@ -95,7 +95,7 @@ TEST(ComponentTemplateDataTest, WindowWritesTheCurrentVersionSoLaterPropertiesAr
     const std::vector<uint8_t> block = WriteWindowUnitProperties(earliest);
     TestForm form;
     ASSERT_TRUE(form.Load({{kWindowRecord, block}}));
-    form.Write(kWindowRecord, 21, 1);
+    form.Write(kWindowRecord, 21, 1);  // always on top
     const std::optional<WindowUnitProperties> written = ReadWindowUnitProperties(form.WrittenBlock(kWindowRecord));
     ASSERT_TRUE(written);
     EXPECT_EQ(written->version, kWindowUnitVersion);
