@@ -8,6 +8,7 @@ IconEntryArray DesktopIcons;
 IconEntryArray UnrestoredShortcuts;
 IconEntryArray MissingFiles;
 IconEntryArray SavedIcons;
+IconEntryArray NotLandedIcons;
 HeapBlock<ItemRectangle> FreeSlot;
 
 void CreateProgramVariables() noexcept {
@@ -15,6 +16,7 @@ void CreateProgramVariables() noexcept {
     UnrestoredShortcuts.Create();
     MissingFiles.Create();
     SavedIcons.Create();
+    NotLandedIcons.Create();
     FreeSlot.reset(static_cast<ItemRectangle*>(HeapAllocate(sizeof(ItemRectangle))));
     *FreeSlot.get() = ItemRectangle{};
 }
@@ -25,6 +27,7 @@ void ExitCleanup() {
     UnrestoredShortcuts.Free();
     MissingFiles.Free();
     SavedIcons.Free();
+    NotLandedIcons.Free();
     FreeSlot.reset(nullptr);
 }
 

@@ -15,10 +15,12 @@ extern IconEntryArray DesktopIcons;
 extern IconEntryArray UnrestoredShortcuts;
 extern IconEntryArray MissingFiles;
 extern IconEntryArray SavedIcons;
+// Entries a restore placed whose icon did not end where the file puts it.
+extern IconEntryArray NotLandedIcons;
 // The parking cell of a restore; only left and top are used.
 extern HeapBlock<ItemRectangle> FreeSlot;
 
-// The four arrays empty, then FreeSlot zeroed.
+// The arrays empty, then FreeSlot zeroed.
 void CreateProgramVariables() noexcept;
 // The program's clean-up routine, run when the program ends normally.
 void ExitCleanup();

@@ -10,5 +10,7 @@ inline constexpr uint32_t kBackupClickedRoutine = 0x04010010;
 inline constexpr uint32_t kCreateDirectoryPathRoutine = 0x04010011;
 inline constexpr uint32_t kWriteIconLinesRoutine = 0x04010012;
 inline constexpr uint32_t kReadDesktopIconsRoutine = 0x04010013;
+inline constexpr uint32_t kRestoreIconPositionsRoutine = 0x04010014;
+inline constexpr uint32_t kShowRestoreReportRoutine = 0x04010015;
 
 }  // namespace velmora

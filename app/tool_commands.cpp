@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "commands/file_commands.h"
+#include "commands/object_commands.h"
 #include "commands/shell_commands.h"
 #include "commands/system_commands.h"
 #include "commands/text_commands.h"
@@ -43,6 +44,16 @@ ValueRecord Shell(LibraryCommand command, ValueRecord (&&args)[N]) {
     return CallLibraryCommandA(command, N, args);
 }
 
+template <size_t N>
+ValueRecord ObjectLibrary(LibraryCommand command, ValueRecord (&&args)[N]) {
+    return CallLibraryCommandA(command, N, args);
+}
+
+// Object commands take the program's object variable by reference.
+ValueRecord ObjectReference(ObjectValue* variable) {
+    return {static_cast<uint32_t>(reinterpret_cast<uintptr_t>(variable)), 0, kTypeObject | kReferenceFlag};
+}
+
 Text OwnedText(const ValueRecord& result) {
     return Text(reinterpret_cast<char*>(static_cast<uintptr_t>(result.low)));
 }
@@ -67,6 +78,10 @@ int32_t ScreenHeight() noexcept {
 
 int32_t InfoBox(const char* text, int32_t flags) noexcept {
     return IntegerOf(Core(velmora::InfoBox, {TextArgument(text), Integer(flags)}));
+}
+
+int32_t InfoBox(const char* text, int32_t flags, const char* caption) noexcept {
+    return IntegerOf(Core(velmora::InfoBox, {TextArgument(text), Integer(flags), TextArgument(caption)}));
 }
 
 double CurrentTime() noexcept {
@@ -97,6 +112,14 @@ Text BytesText(const char* bytes, int32_t length) noexcept {
 
 int32_t ToInteger(const char* text) noexcept {
     return IntegerOf(Core(velmora::ToInteger, {TextArgument(text)}));
+}
+
+Text TextLeft(const char* text, int32_t count) noexcept {
+    return OwnedText(Core(velmora::TextLeft, {TextArgument(text), Integer(count)}));
+}
+
+int32_t FindTextBackward(const char* text, const char* sought) noexcept {
+    return IntegerOf(Core(velmora::FindTextBackward, {TextArgument(text), TextArgument(sought)}));
 }
 
 int32_t BitAnd(int32_t left, int32_t right) noexcept {
@@ -170,6 +193,45 @@ Text SpecialFolderPath(int32_t id) noexcept {
 
 void Delay(int32_t milliseconds) noexcept {
     Shell(velmora::Delay, {Integer(milliseconds)});
+}
+
+Object& Object::operator=(Object&& other) noexcept {
+    if (this != &other) {
+        Clear();
+        value_ = std::exchange(other.value_, ObjectValue{});
+    }
+    return *this;
+}
+
+bool Object::IsEmpty() noexcept {
+    return BooleanOf(ObjectLibrary(velmora::ObjectIsEmpty, {ObjectReference(&value_)}));
+}
+
+void Object::Clear() noexcept {
+    ObjectLibrary(velmora::ObjectClear, {ObjectReference(&value_)});
+}
+
+bool ObjectCreate(Object& object, const char* className, const char* typeLibrary) noexcept {
+    return BooleanOf(ObjectLibrary(velmora::ObjectCreate, {ObjectReference(object.variable()), TextArgument(className),
+                                                           TextArgument(typeLibrary)}));
+}
+
+Object ObjectCallForObject(Object& object, const char* method, const char* argument) noexcept {
+    const ValueRecord result =
+        argument
+            ? ObjectLibrary(velmora::ObjectCallForObject,
+                            {ObjectReference(object.variable()), TextArgument(method), TextArgument(argument)})
+            : ObjectLibrary(velmora::ObjectCallForObject, {ObjectReference(object.variable()), TextArgument(method)});
+    // The result owns one reference, which the new object takes over.
+    Object returned;
+    *returned.variable() = {reinterpret_cast<IUnknown*>(static_cast<uintptr_t>(result.low)),
+                            reinterpret_cast<void*>(static_cast<uintptr_t>(result.high))};
+    return returned;
+}
+
+bool ObjectSetProperty(Object& object, const char* name, const char* text) noexcept {
+    return BooleanOf(ObjectLibrary(velmora::ObjectSetProperty,
+                                   {ObjectReference(object.variable()), TextArgument(name), TextArgument(text)}));
 }
 
 }  // namespace velmora::tool

@@ -3,8 +3,10 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
+#include "commands/object_value.h"
 #include "runtime/heap_block.h"
 
 namespace velmora::tool {
@@ -13,11 +15,15 @@ namespace velmora::tool {
 int32_t ScreenWidth() noexcept;
 int32_t ScreenHeight() noexcept;
 int32_t InfoBox(const char* text, int32_t flags) noexcept;
+int32_t InfoBox(const char* text, int32_t flags, const char* caption) noexcept;
 double CurrentTime() noexcept;  // an OLE date in whole seconds
 Text ToText(int32_t value) noexcept;
 Text DateTimeText(double dateTime) noexcept;
 Text BytesText(const char* bytes, int32_t length) noexcept;  // ToText(BytesLeft(bytes, length))
 int32_t ToInteger(const char* text) noexcept;
+Text TextLeft(const char* text, int32_t count) noexcept;
+// The 1-based position of the last occurrence, stepping over double-byte characters; -1 when none.
+int32_t FindTextBackward(const char* text, const char* sought) noexcept;
 int32_t BitAnd(int32_t left, int32_t right) noexcept;
 int32_t BitOr(int32_t left, int32_t right) noexcept;
 // Every part, each an owned text (null for an empty part).
@@ -40,5 +46,28 @@ Text ShortcutTarget(const char* linkPath) noexcept;
 Text BrowseForFolder(const char* title) noexcept;
 Text SpecialFolderPath(int32_t id) noexcept;
 void Delay(int32_t milliseconds) noexcept;
+
+// Object library: an automation object that is released when it goes.
+class Object {
+  public:
+    Object() = default;
+    Object(Object&& other) noexcept : value_(std::exchange(other.value_, ObjectValue{})) {}
+    Object& operator=(Object&& other) noexcept;
+    Object(const Object&) = delete;
+    Object& operator=(const Object&) = delete;
+    ~Object() { Clear(); }
+
+    bool IsEmpty() noexcept;
+    void Clear() noexcept;
+    ObjectValue* variable() noexcept { return &value_; }
+
+  private:
+    ObjectValue value_ = {};
+};
+
+bool ObjectCreate(Object& object, const char* className, const char* typeLibrary) noexcept;
+// A method with no argument (argument null) or one text argument.
+Object ObjectCallForObject(Object& object, const char* method, const char* argument) noexcept;
+bool ObjectSetProperty(Object& object, const char* name, const char* text) noexcept;
 
 }  // namespace velmora::tool

@@ -39,6 +39,11 @@ class RemoteBuffer {
     void* get() const noexcept { return address_; }
     uint64_t address() const noexcept { return reinterpret_cast<uintptr_t>(address_); }
     size_t size() const noexcept { return size_; }
+    // Gives the block up without freeing it: for memory the other process may still write into.
+    void* release() noexcept {
+        size_ = 0;
+        return std::exchange(address_, nullptr);
+    }
 
     // Whole transfers only: a short read or write is a failure.
     bool Write(const void* data, size_t size, size_t offset = 0) const noexcept {

@@ -3,3 +3,4 @@
 
 #include "app/backup/backup_clicked.h"
 #include "app/main_window/path_buttons.h"
+#include "app/restore/restore_clicked.h"

@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <fstream>
 #include <map>
-#include <sstream>
 
+#include "tests/e2e/layout_files.h"
 #include "tests/e2e/test_desktop.h"
 #include "tests/e2e/velmora_app.h"
 #include "tests/support/build_paths.h"
@@ -22,27 +22,6 @@ constexpr char kInfoCaption[] = "信息：";
 constexpr char kChooseDirectory[] = "请选择备份目录";
 constexpr char kCheckBackupPath[] = "备份失败，请检查备份路径！";
 constexpr char kCannotReadDesktop[] = "备份失败，无法读取桌面图标！";
-
-std::vector<std::string> FilesIn(const std::string& directory) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA data;
-    HANDLE search = FindFirstFileA((directory + "\\*").c_str(), &data);
-    if (search == INVALID_HANDLE_VALUE)
-        return names;
-    do {
-        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            names.push_back(data.cFileName);
-    } while (FindNextFileA(search, &data));
-    FindClose(search);
-    return names;
-}
-
-std::string ReadBytes(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
 
 // "2021年5月3日14时5分9秒" and its shorter forms, as the backup names its files.
 std::string StampOf(const SYSTEMTIME& t) {
@@ -85,33 +64,6 @@ std::vector<std::string> NamesBetween(ULONGLONG from, ULONGLONG to) {
     for (ULONGLONG at = from; at <= to + kSecond; at += kSecond)
         names.push_back(StampAt(at) + ".ini");
     return names;
-}
-
-struct Kind {
-    std::string tag;
-    std::string target;
-};
-
-std::string ExpectedLayout(const std::vector<StandInItem>& items, const std::map<std::string, Kind>& kinds, int view) {
-    std::vector<StandInItem> shown;
-    for (const StandInItem& item : items) {
-        if (item.view == view)
-            shown.push_back(item);
-    }
-    std::string text = "[ScreenRect:" + std::to_string(GetSystemMetrics(SM_CXSCREEN)) + "/" +
-                       std::to_string(GetSystemMetrics(SM_CYSCREEN)) + "]\r\n[IconNum:" + std::to_string(shown.size()) +
-                       "]\r\n";
-    for (const StandInItem& item : shown) {
-        const auto found = kinds.find(item.caption);
-        const Kind kind = found == kinds.end() ? Kind{"[system]", ""} : found->second;
-        text += kind.tag + "|[" + item.caption + "]|[" + std::to_string(item.bounds.left) + "/" +
-                std::to_string(item.bounds.top) + "/" + std::to_string(item.bounds.right) + "/" +
-                std::to_string(item.bounds.bottom) + "]";
-        if (kind.tag == "[lnk]")
-            text += "|[" + kind.target + "]";
-        text += "\r\n";
-    }
-    return text;
 }
 
 class Backup : public testing::Test {

@@ -1,5 +1,7 @@
 #include "tests/support/standin_client.h"
 
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -121,6 +123,24 @@ std::optional<std::vector<StandInItem>> StandInDesktop::Report() const {
         items.push_back(*item);
     }
     return items;
+}
+
+HWND StandInDesktop::ListView() const {
+    for (HWND top : TopWindowsOf(process_.id())) {
+        const HWND defView = FindWindowExA(top, nullptr, "SHELLDLL_DefView", nullptr);
+        if (const HWND list = defView ? FindWindowExA(defView, nullptr, "SysListView32", nullptr) : nullptr)
+            return list;
+    }
+    ADD_FAILURE() << "the stand-in desktop has no list view";
+    return nullptr;
+}
+
+bool StandInDesktop::MoveItem(int index, int x, int y) const {
+    const HWND list = ListView();
+    DWORD_PTR moved = 0;
+    const LPARAM position = MAKELPARAM(static_cast<short>(x), static_cast<short>(y));
+    return list && SendMessageTimeoutA(list, LVM_SETITEMPOSITION, index, position, SMTO_ABORTIFHUNG, 5000, &moved) &&
+           moved;
 }
 
 }  // namespace velmora::test

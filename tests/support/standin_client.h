@@ -39,6 +39,10 @@ class StandInDesktop {
     Process& process() { return process_; }
     // Every item of every view, as the stand-in's own list views report them.
     std::optional<std::vector<StandInItem>> Report() const;
+    // The list view of the first view, as a user's drag would reach it.
+    HWND ListView() const;
+    // Puts the item's position (not its bounds) at (x, y), as dragging it there does.
+    bool MoveItem(int index, int x, int y) const;
 
   private:
     StandInDesktop(Process process, std::string reportPath)

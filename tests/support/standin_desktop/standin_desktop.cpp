@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <map>
@@ -19,6 +20,9 @@ namespace {
 
 constexpr UINT_PTR kRescanTimer = 1;
 constexpr UINT kRescanMilliseconds = 200;
+constexpr UINT_PTR kListSubclass = 1;
+// Longer than any caller waits for one answer.
+constexpr DWORD kLateAnswerMs = 5000;
 
 struct View {
     HWND top = nullptr;
@@ -129,6 +133,26 @@ bool WriteReport() {
     return static_cast<bool>(report.flush());
 }
 
+bool IsPinned(HWND list, int index) {
+    const std::vector<std::string>& pinned = g_desktop->options.pinned;
+    return std::find(pinned.begin(), pinned.end(), ItemText(list, index)) != pinned.end();
+}
+
+// What a shell's list view may do: refuse to move some items, or answer a request only after the
+// caller gave up waiting (and then still write into the caller's buffer).
+LRESULT CALLBACK ListViewProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) noexcept {
+    static int textRequests = 0;
+    // Only what other processes ask counts; the stand-in's own requests are no caller's.
+    if (InSendMessage()) {
+        if ((message == LVM_SETITEMPOSITION || message == LVM_SETITEMPOSITION32) &&
+            IsPinned(list, static_cast<int>(wParam)))
+            return FALSE;
+        if (message == LVM_GETITEMTEXTA && ++textRequests == g_desktop->options.lateTextAnswer)
+            Sleep(kLateAnswerMs);
+    }
+    return DefSubclassProc(list, message, wParam, lParam);
+}
+
 LRESULT CALLBACK ShellWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
     switch (message) {
         case kReportMessage:
@@ -169,8 +193,10 @@ HWND CreateListView(HWND parent, int width, int height, HINSTANCE instance) {
         style |= LVS_AUTOARRANGE;
     HWND list =
         CreateWindowExA(0, WC_LISTVIEWA, "FolderView", style, 0, 0, width, height, parent, nullptr, instance, nullptr);
-    if (list)
+    if (list) {
         ListView_SetImageList(list, g_desktop->images, LVSIL_NORMAL);
+        SetWindowSubclass(list, ListViewProc, kListSubclass, 0);
+    }
     return list;
 }
 

@@ -1,5 +1,6 @@
 #include "tests/support/standin_desktop/standin_options.h"
 
+#include <cstdlib>
 #include <cstring>
 
 namespace standin {
@@ -37,6 +38,16 @@ bool ParseOptions(int argc, char** argv, Options& options, std::string& error) {
         } else if (arg == "--report") {
             if (!value(options.report))
                 return false;
+        } else if (arg == "--pinned") {
+            std::string caption;
+            if (!value(caption))
+                return false;
+            options.pinned.push_back(caption);
+        } else if (arg == "--late-text-answer") {
+            std::string number;
+            if (!value(number))
+                return false;
+            options.lateTextAnswer = std::atoi(number.c_str());
         } else if (arg == "--hide-extension") {
             if (!value(extension))
                 return false;

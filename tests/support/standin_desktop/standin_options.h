@@ -22,6 +22,8 @@ struct Options {
     std::string secondFixture;                  // items of the second view in the two-view arrangement
     std::string report;                         // where a report request writes the items
     std::vector<std::string> hiddenExtensions;  // such as ".txt": shown without the extension
+    std::vector<std::string> pinned;            // captions whose items refuse to be moved
+    int lateTextAnswer = 0;                     // the n-th text request (1-based) is answered seconds late
 };
 
 // Returns false with a message in error for an unknown or incomplete option.
