@@ -57,6 +57,18 @@ std::string RestoreFixture::SaveLayoutAsItStands(const std::string& name) {
     return SaveLayout(name, items ? ExpectedLayout(*items, kinds_, 0) : std::string());
 }
 
+std::string RestoreFixture::BackUp() {
+    const std::string directory = scratch_ + "\\backup" + std::to_string(++backups_);
+    if (!TypeText(app_->backupDirEdit(), directory))
+        return {};
+    app_->Click(app_->backupButton());
+    ExpectBox(WaitForMessageBox(app_->process().id()), "备份成功，备份文件在[" + directory + "]！！！", kInfoCaption,
+              BoxIcon::kNone);
+    const std::vector<std::string> files = FilesIn(directory);
+    EXPECT_EQ(files.size(), 1u);
+    return files.empty() ? std::string() : directory + "\\" + files.front();
+}
+
 void RestoreFixture::Rotate() {
     const std::vector<StandInItem> items = Items();
     for (size_t i = 0; i < items.size(); ++i) {

@@ -38,6 +38,8 @@ class RestoreFixture : public testing::Test {
     // The layout file of the desktop as it stands, as a backup would write it, saved in the scratch directory.
     std::string SaveLayoutAsItStands(const std::string& name);
     std::string SaveLayout(const std::string& name, const std::string& bytes);
+    // Clicks the backup button with a new directory in the box; the file it wrote.
+    std::string BackUp();
     // Every item moved onto the place of the next one (the last onto the first's), so that every
     // destination is taken when the restore starts.
     void Rotate();
@@ -58,6 +60,7 @@ class RestoreFixture : public testing::Test {
     std::optional<StandInDesktop> shell_;
     std::optional<VelmoraApp> app_;
     std::string scratch_;
+    int backups_ = 0;
 };
 
 // Closes every Notepad window that Velmora's report opened, without saving.

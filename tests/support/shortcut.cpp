@@ -6,26 +6,12 @@
 
 #include <vector>
 
+#include "commands/com_ptr.h"
+
 namespace velmora::test {
 namespace {
 
-template <typename Interface>
-class ComPtr {
-  public:
-    ComPtr() = default;
-    ComPtr(const ComPtr&) = delete;
-    ComPtr& operator=(const ComPtr&) = delete;
-    ~ComPtr() {
-        if (pointer_)
-            pointer_->Release();
-    }
-    Interface* operator->() const { return pointer_; }
-    Interface** put() { return &pointer_; }
-    void** put_void() { return reinterpret_cast<void**>(&pointer_); }
-
-  private:
-    Interface* pointer_ = nullptr;
-};
+using velmora::ComPtr;
 
 std::vector<wchar_t> Wide(const std::string& text) {
     const int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
@@ -36,28 +22,46 @@ std::vector<wchar_t> Wide(const std::string& text) {
 
 }  // namespace
 
-std::string ReadShortcutTarget(const std::string& linkPath) {
+namespace {
+
+// The link loaded from its file, or null.
+ComPtr<IShellLinkA> LoadShortcut(const std::string& linkPath) {
     ComPtr<IShellLinkA> link;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.put_void())))
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.putVoid())))
         return {};
     ComPtr<IPersistFile> file;
-    if (FAILED(link->QueryInterface(IID_IPersistFile, file.put_void())) ||
+    if (FAILED(link->QueryInterface(IID_IPersistFile, file.putVoid())) ||
         FAILED(file->Load(Wide(linkPath).data(), STGM_READ)))
         return {};
+    return link;
+}
+
+}  // namespace
+
+std::string ReadShortcutTarget(const std::string& linkPath) {
+    const ComPtr<IShellLinkA> link = LoadShortcut(linkPath);
     char target[MAX_PATH] = {};
-    if (FAILED(link->GetPath(target, sizeof(target), nullptr, 0)))
+    if (!link || FAILED(link->GetPath(target, sizeof(target), nullptr, 0)))
         return {};
     return target;
 }
 
+std::string ReadShortcutWorkingDirectory(const std::string& linkPath) {
+    const ComPtr<IShellLinkA> link = LoadShortcut(linkPath);
+    char directory[MAX_PATH] = {};
+    if (!link || FAILED(link->GetWorkingDirectory(directory, sizeof(directory))))
+        return {};
+    return directory;
+}
+
 bool CreateShortcutFile(const std::string& linkPath, const std::string& targetPath) {
     ComPtr<IShellLinkA> link;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.put_void())))
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.putVoid())))
         return false;
     if (FAILED(link->SetPath(targetPath.c_str())))
         return false;
     ComPtr<IPersistFile> file;
-    if (FAILED(link->QueryInterface(IID_IPersistFile, file.put_void())))
+    if (FAILED(link->QueryInterface(IID_IPersistFile, file.putVoid())))
         return false;
     return SUCCEEDED(file->Save(Wide(linkPath).data(), TRUE));
 }

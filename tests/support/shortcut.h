@@ -9,5 +9,6 @@ namespace velmora::test {
 bool CreateShortcutFile(const std::string& linkPath, const std::string& targetPath);
 // The target as the shell link object gives it back; empty when the file cannot be read.
 std::string ReadShortcutTarget(const std::string& linkPath);
+std::string ReadShortcutWorkingDirectory(const std::string& linkPath);
 
 }  // namespace velmora::test

@@ -133,13 +133,27 @@ bool WriteReport() {
     return static_cast<bool>(report.flush());
 }
 
+bool Committed(const void* address) {
+    MEMORY_BASIC_INFORMATION memory = {};
+    return VirtualQuery(address, &memory, sizeof(memory)) == sizeof(memory) && memory.State == MEM_COMMIT;
+}
+
+// A real shell would now write into whatever the caller's buffers have become and crash or corrupt
+// itself; the stand-in ends as such a crash would, where anyone can see it.
+void AnswerLate(LPARAM lParam) {
+    Sleep(kLateAnswerMs);
+    const auto* item = reinterpret_cast<const LVITEMA*>(lParam);
+    if (!Committed(item) || !Committed(item->pszText))
+        ExitProcess(3);
+}
+
 bool IsPinned(HWND list, int index) {
     const std::vector<std::string>& pinned = g_desktop->options.pinned;
     return std::find(pinned.begin(), pinned.end(), ItemText(list, index)) != pinned.end();
 }
 
-// What a shell's list view may do: refuse to move some items, or answer a request only after the
-// caller gave up waiting (and then still write into the caller's buffer).
+// What a shell's list view may do: refuse to move some items, answer a request only after the caller
+// gave up waiting (and then still write into the caller's buffer), or claim an absurd item count.
 LRESULT CALLBACK ListViewProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) noexcept {
     static int textRequests = 0;
     // Only what other processes ask counts; the stand-in's own requests are no caller's.
@@ -148,7 +162,9 @@ LRESULT CALLBACK ListViewProc(HWND list, UINT message, WPARAM wParam, LPARAM lPa
             IsPinned(list, static_cast<int>(wParam)))
             return FALSE;
         if (message == LVM_GETITEMTEXTA && ++textRequests == g_desktop->options.lateTextAnswer)
-            Sleep(kLateAnswerMs);
+            AnswerLate(lParam);
+        if (message == LVM_GETITEMCOUNT && g_desktop->options.claimedCount >= 0)
+            return g_desktop->options.claimedCount;
     }
     return DefSubclassProc(list, message, wParam, lParam);
 }

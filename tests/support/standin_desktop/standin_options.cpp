@@ -48,6 +48,11 @@ bool ParseOptions(int argc, char** argv, Options& options, std::string& error) {
             if (!value(number))
                 return false;
             options.lateTextAnswer = std::atoi(number.c_str());
+        } else if (arg == "--claimed-count") {
+            std::string number;
+            if (!value(number))
+                return false;
+            options.claimedCount = std::atol(number.c_str());
         } else if (arg == "--hide-extension") {
             if (!value(extension))
                 return false;

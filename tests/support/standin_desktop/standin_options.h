@@ -24,6 +24,7 @@ struct Options {
     std::vector<std::string> hiddenExtensions;  // such as ".txt": shown without the extension
     std::vector<std::string> pinned;            // captions whose items refuse to be moved
     int lateTextAnswer = 0;                     // the n-th text request (1-based) is answered seconds late
+    long claimedCount = -1;                     // what other processes are told the item count is
 };
 
 // Returns false with a message in error for an unknown or incomplete option.

@@ -114,6 +114,44 @@ TEST(ReadListViewItems, AHungShellFailsTheReadingWithinItsTimeOut) {
     EXPECT_TRUE(items.empty());
 }
 
+// The shell may still finish a request after we gave up on it, and then writes into our buffers in
+// its own memory: freed buffers would crash it.
+TEST(ReadListViewItems, AnAnswerThatComesTooLateFailsTheReadingAndTheShellSurvivesIt) {
+    auto desktop = StandInDesktop::Start({"--late-text-answer", "2"}, kIcons);
+    ASSERT_TRUE(desktop);
+    std::vector<DesktopItem> items;
+    EXPECT_EQ(ReadListViewItems(FindDesktopListView(), items), ReadStatus::kShellNotAnswering);
+    EXPECT_TRUE(items.empty());
+    // The late answer is given by now.
+    Sleep(3000);
+    EXPECT_TRUE(desktop->process().Running());
+    EXPECT_TRUE(desktop->Report());
+    ASSERT_EQ(ReadListViewItems(FindDesktopListView(), items), ReadStatus::kRead);
+    EXPECT_EQ(items.size(), kIcons.size());
+}
+
+TEST(ReadListViewItems, AnAbsurdItemCountIsNotBelieved) {
+    auto desktop = StandInDesktop::Start({"--claimed-count", "2000000000"}, kIcons);
+    ASSERT_TRUE(desktop);
+    std::vector<DesktopItem> items;
+    EXPECT_EQ(ReadListViewItems(FindDesktopListView(), items), ReadStatus::kShellNotAnswering);
+    EXPECT_TRUE(items.empty());
+}
+
+TEST(ReadListViewItems, PositionsAreWhatMovingTakes) {
+    auto desktop = StandInDesktop::Start({}, kIcons);
+    ASSERT_TRUE(desktop);
+    std::vector<DesktopItem> items;
+    ASSERT_EQ(ReadListViewItems(FindDesktopListView(), items, true), ReadStatus::kRead);
+    auto report = desktop->Report();
+    ASSERT_TRUE(report);
+    ASSERT_EQ(items.size(), report->size());
+    for (size_t i = 0; i < items.size(); ++i) {
+        EXPECT_EQ(items[i].position.x, (*report)[i].position.x) << items[i].caption;
+        EXPECT_EQ(items[i].position.y, (*report)[i].position.y) << items[i].caption;
+    }
+}
+
 TEST(PackPosition, KeepsXInTheLowWordWhateverItsSign) {
     struct Case {
         int32_t x, y;
@@ -133,6 +171,13 @@ TEST(MoveListViewItem, PutsTheIconAtANegativeXWithoutDisturbingY) {
     ASSERT_TRUE(report);
     EXPECT_EQ((*report)[1].position.x, -40);
     EXPECT_EQ((*report)[1].position.y, 300);
+}
+
+TEST(MoveListViewItem, AMoveTheListViewRefusesIsNoMove) {
+    auto desktop = StandInDesktop::Start({"--pinned", "工作 资料"}, kIcons);
+    ASSERT_TRUE(desktop);
+    EXPECT_FALSE(MoveListViewItem(FindDesktopListView(), 1, 500, 500));
+    EXPECT_TRUE(MoveListViewItem(FindDesktopListView(), 0, 500, 500));
 }
 
 }  // namespace
