@@ -24,7 +24,8 @@ void RestoreFixture::TearDown() {
 void RestoreFixture::StartShell(std::vector<std::string> options,
                                 const std::vector<FixtureIcon>& fixture,
                                 StandInDesktop::Bits bits) {
-    options.insert(options.end(), {"--desktop-folders", "--hide-extension", ".txt"});
+    if (showDesktopFolders_)
+        options.insert(options.end(), {"--desktop-folders", "--hide-extension", ".txt"});
     shell_ = StandInDesktop::Start(options, fixture, bits);
     ASSERT_TRUE(shell_);
 }

@@ -61,6 +61,8 @@ class RestoreFixture : public testing::Test {
     std::optional<VelmoraApp> app_;
     std::string scratch_;
     int backups_ = 0;
+    // Off: a shell that never shows the files of the desktop directories.
+    bool showDesktopFolders_ = true;
 };
 
 // Closes every Notepad window that Velmora's report opened, without saving.

@@ -311,6 +311,20 @@ TEST_F(SmallRestore, AMissingShortcutIsSkippedSilentlyUnlessAskedToRecreateIt) {
     EXPECT_EQ(FindWindowA("Notepad", nullptr), nullptr);
 }
 
+TEST_F(SmallRestore, AShortcutWhoseIconNeverComesIsNotWaitedForLongerThanFiveSeconds) {
+    showDesktopFolders_ = false;
+    ASSERT_NO_FATAL_FAILURE(Start({}, {{"甲", 100, 100}}));
+    const std::string target = scratch_ + "\\编辑器.exe";
+    ASSERT_TRUE(WriteBytes(target, "MZ"));
+    const std::string file = Layout({"[lnk]|[编辑器]|[700/500/775/570]|[" + target + "]"});
+    SendMessageA(app_->createShortcutsCheck(), BM_SETCHECK, BST_CHECKED, 0);
+    const ULONGLONG start = GetTickCount64();
+    ExpectBox(RestoreFrom(file), kRestored, kInfoCaption, BoxIcon::kNone);
+    EXPECT_GE(GetTickCount64() - start, 5000u);
+    const std::string expected = "无法还原快捷方式：1\r\n1:编辑器.lnk\t[" + target + "]\r\n";
+    EXPECT_EQ(WaitForReport(expected), expected);
+}
+
 TEST_F(SmallRestore, ShortcutsThatCannotBeRecreatedAreReportedAndNothingIsWrittenOutsideTheDesktop) {
     ASSERT_NO_FATAL_FAILURE(Start({}, {{"甲", 100, 100}}));
     const std::string target = scratch_ + "\\有.exe";
