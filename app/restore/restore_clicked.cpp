@@ -62,6 +62,11 @@ void TellError(const char* text) {
     tool::InfoBox(text, kErrorIcon, kErrorCaption);
 }
 
+// No file, an unreadable one or one without a screen line has no stored size: 0 by 0.
+StoredScreen ReadStoredScreenSize(const std::optional<std::string>& bytes) {
+    return bytes ? ReadScreenLine(std::string_view(*bytes).substr(0, bytes->find('\n'))) : StoredScreen{};
+}
+
 bool SameScreen(const StoredScreen& stored) {
     return stored.width == tool::ScreenWidth() && stored.height == tool::ScreenHeight();
 }
@@ -73,8 +78,7 @@ bool AnythingToReport() {
 void Restore() {
     const Text path = ReadTextProperty(kBackupFileEdit, kEditContent);
     const std::optional<std::string> bytes = ReadLayoutFile(path.get());
-    // No file, an unreadable one or one without a screen line has no stored size: 0 by 0.
-    if (!bytes || !SameScreen(ReadScreenLine(std::string_view(*bytes).substr(0, bytes->find('\n'))))) {
+    if (!SameScreen(ReadStoredScreenSize(bytes))) {
         TellError("分辨率不同，无法还原!!");
         return;
     }

@@ -196,6 +196,10 @@ void LoadSavedIcons(const StoredLayout& layout) noexcept {
     }
 }
 
+RestoreStatus RestoreIconPositions(HWND listView, const StoredLayout& layout, RestoreHost& host) noexcept {
+    return RestorePass(listView, layout, host).Run();
+}
+
 RestoreStatus RestoreDesktopIcons(const StoredLayout& layout, RestoreHost& host) noexcept {
     SavedIcons.Clear();
     const HWND listView = FindDesktopListView();
@@ -204,7 +208,7 @@ RestoreStatus RestoreDesktopIcons(const StoredLayout& layout, RestoreHost& host)
     LoadSavedIcons(layout);
     if (AutoArranged(listView))
         return RestoreStatus::kAutoArrange;
-    return RestorePass(listView, layout, host).Run();
+    return RestoreIconPositions(listView, layout, host);
 }
 
 }  // namespace velmora

@@ -18,6 +18,10 @@ enum class RestoreStatus {
 // Empties SavedIcons, finds the desktop's list view and restores the layout on it.
 RestoreStatus RestoreDesktopIcons(const StoredLayout& layout, RestoreHost& host) noexcept;
 
+// The pass on a list view that is known: each entry checked (its file, its shortcut, which may be
+// re-created) and placed, then the desktop read again to see where each icon landed.
+RestoreStatus RestoreIconPositions(HWND listView, const StoredLayout& layout, RestoreHost& host) noexcept;
+
 // The layout's entries into SavedIcons, kinds without their brackets.
 void LoadSavedIcons(const StoredLayout& layout) noexcept;
 
