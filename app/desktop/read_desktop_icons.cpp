@@ -8,20 +8,15 @@
 
 namespace velmora {
 
-bool ReadDesktopIcons(HWND listView, std::vector<POINT>* positions) noexcept {
+bool ReadDesktopIcons(HWND listView) noexcept {
     DesktopIcons.Clear();
     if (!listView)
         listView = FindDesktopListView();
     if (!listView)
         return false;
     std::vector<DesktopItem> items;
-    if (ReadListViewItems(listView, items, positions != nullptr) != ReadStatus::kRead)
+    if (ReadListViewItems(listView, items) != ReadStatus::kRead)
         return false;
-    if (positions) {
-        positions->clear();
-        for (const DesktopItem& item : items)
-            positions->push_back(item.position);
-    }
     const DesktopDirectories directories = WorkOutDesktopDirectories();
     for (const DesktopItem& item : items) {
         Classification classification = ClassifyCaption(directories, item.caption.c_str());

@@ -8,7 +8,6 @@
 
 #include "app/desktop/desktop_list_view.h"
 #include "app/desktop/icon_classification.h"
-#include "app/desktop/read_desktop_icons.h"
 #include "app/program_variables.h"
 #include "app/restore/placement_planner.h"
 #include "app/restore/recreate_shortcut.h"
@@ -69,18 +68,23 @@ class RestorePass {
         kNoDesktop,
     };
 
-    // DesktopIcons and the planner's picture afresh, with what each icon's move takes.
+    // DesktopIcons and the planner's picture afresh, with what each icon's move takes. The restore
+    // goes by captions and places only: the icons are not classified, which would ask the file
+    // system about every icon and read every shortcut for nothing.
     bool ReadDesktop() noexcept {
-        std::vector<POINT> positions;
-        if (!ReadDesktopIcons(listView_, &positions))
+        std::vector<DesktopItem> items;
+        if (ReadListViewItems(listView_, items, true) != ReadStatus::kRead)
             return false;
+        DesktopIcons.Clear();
         std::vector<PlannerIcon> icons;
+        icons.reserve(items.size());
         offsets_.clear();
-        const uint32_t count = DesktopIcons.Count();
-        for (uint32_t i = 0; i < count; ++i) {
-            const IconEntry& icon = DesktopIcon(static_cast<int32_t>(i));
-            icons.push_back({icon.caption ? icon.caption : "", icon.rectangle->left, icon.rectangle->top});
-            offsets_.push_back({positions[i].x - icon.rectangle->left, positions[i].y - icon.rectangle->top});
+        for (DesktopItem& item : items) {
+            ItemRectangle rectangle = {item.bounds.left, item.bounds.top, item.bounds.right, item.bounds.bottom};
+            const IconEntry entry = {item.index, nullptr, item.caption.data(), &rectangle, nullptr};
+            DesktopIcons.Append(entry);
+            offsets_.push_back({item.position.x - item.bounds.left, item.position.y - item.bounds.top});
+            icons.push_back({std::move(item.caption), item.bounds.left, item.bounds.top});
         }
         planner_.emplace(std::move(icons));
         return true;
