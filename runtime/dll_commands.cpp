@@ -30,7 +30,29 @@ void* Export(HMODULE module, const ExportName& name) {
     return reinterpret_cast<void*>(GetProcAddress(module, exported));
 }
 
+std::string SystemDirectory() {
+    char directory[MAX_PATH] = {};
+    const UINT length = GetSystemDirectoryA(directory, sizeof(directory));
+    return length > 0 && length < sizeof(directory) ? std::string(directory, length) : std::string();
+}
+
+// A library the system directory holds is loaded from there only, and its own imports are looked
+// for there first: a file of the same name beside the program (a Downloads folder) never runs.
+// Null when the name is no system library.
+ModuleHandle LoadSystemLibrary(const char* fileName, bool& isSystemLibrary) {
+    const std::string directory = SystemDirectory();
+    const std::string path = directory.empty() ? std::string() : SystemLibraryPath(fileName, directory);
+    isSystemLibrary = !path.empty() && GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    return isSystemLibrary ? ModuleHandle(LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH))
+                           : ModuleHandle();
+}
+
 ModuleHandle LoadNamedLibrary(const char* fileName) {
+    bool isSystemLibrary = false;
+    ModuleHandle system = LoadSystemLibrary(fileName, isSystemLibrary);
+    if (isSystemLibrary) {
+        return system;
+    }
     for (const std::string& path : LibraryCandidates(fileName, App().programDirectory)) {
         ModuleHandle module(LoadLibraryA(path.c_str()));
         if (module) {
@@ -43,7 +65,8 @@ ModuleHandle LoadNamedLibrary(const char* fileName) {
 // Declarations without a DLL file name: the first default module that exports the name is kept.
 void* FindInDefaultModules(const ExportName& name, ModuleHandle& kept) {
     for (const char* moduleName : kDefaultModules) {
-        ModuleHandle module(LoadLibraryA(moduleName));
+        bool isSystemLibrary = false;
+        ModuleHandle module = LoadSystemLibrary(moduleName, isSystemLibrary);
         if (!module) {
             continue;
         }
