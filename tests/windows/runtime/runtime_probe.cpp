@@ -19,7 +19,7 @@
 #include "runtime/message_loop.h"
 #include "runtime/program_header.h"
 #include "runtime/runtime_service.h"
-#include "tests/windows/runtime/probe_report.h"
+#include "tests/support/probe_report.h"
 #include "tests/windows/runtime/probe_window_engine.h"
 
 namespace velmora {
