@@ -30,28 +30,27 @@ void* Export(HMODULE module, const ExportName& name) {
     return reinterpret_cast<void*>(GetProcAddress(module, exported));
 }
 
-std::string SystemDirectory() {
+// The full path of a library that the system directory holds, or "" when the name is no system library.
+std::string SystemLibraryFile(const char* fileName) {
     char directory[MAX_PATH] = {};
     const UINT length = GetSystemDirectoryA(directory, sizeof(directory));
-    return length > 0 && length < sizeof(directory) ? std::string(directory, length) : std::string();
+    if (length == 0 || length >= sizeof(directory)) {
+        return "";
+    }
+    const std::string path = SystemLibraryPath(fileName, std::string(directory, length));
+    return !path.empty() && GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES ? path : "";
 }
 
-// A library the system directory holds is loaded from there only, and its own imports are looked
-// for there first: a file of the same name beside the program (a Downloads folder) never runs.
-// Null when the name is no system library.
-ModuleHandle LoadSystemLibrary(const char* fileName, bool& isSystemLibrary) {
-    const std::string directory = SystemDirectory();
-    const std::string path = directory.empty() ? std::string() : SystemLibraryPath(fileName, directory);
-    isSystemLibrary = !path.empty() && GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-    return isSystemLibrary ? ModuleHandle(LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH))
-                           : ModuleHandle();
+// By its full path, with its own imports looked for beside it first.
+ModuleHandle LoadSystemLibrary(const std::string& path) {
+    return ModuleHandle(LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH));
 }
 
+// A system library comes from the system directory only: a file of the same name beside the program
+// (a Downloads folder) never runs. Other libraries are looked for beside the program first.
 ModuleHandle LoadNamedLibrary(const char* fileName) {
-    bool isSystemLibrary = false;
-    ModuleHandle system = LoadSystemLibrary(fileName, isSystemLibrary);
-    if (isSystemLibrary) {
-        return system;
+    if (const std::string system = SystemLibraryFile(fileName); !system.empty()) {
+        return LoadSystemLibrary(system);
     }
     for (const std::string& path : LibraryCandidates(fileName, App().programDirectory)) {
         ModuleHandle module(LoadLibraryA(path.c_str()));
@@ -65,8 +64,8 @@ ModuleHandle LoadNamedLibrary(const char* fileName) {
 // Declarations without a DLL file name: the first default module that exports the name is kept.
 void* FindInDefaultModules(const ExportName& name, ModuleHandle& kept) {
     for (const char* moduleName : kDefaultModules) {
-        bool isSystemLibrary = false;
-        ModuleHandle module = LoadSystemLibrary(moduleName, isSystemLibrary);
+        const std::string path = SystemLibraryFile(moduleName);
+        ModuleHandle module = path.empty() ? ModuleHandle() : LoadSystemLibrary(path);
         if (!module) {
             continue;
         }
