@@ -1,5 +1,18 @@
 // The Win32 functions the tool declares for its own use, bound by name on their first call. Each
 // declaration's type is the function's own prototype from the Windows headers.
+//
+// The tool reaches Win32 three ways, each for its own reason:
+// - These declarations: the window and process calls of the tool's own logic (finding the desktop's
+//   list view and the report window, opening, ending and closing a process, the common desktop
+//   directory). They are what the program declares: the runtime binds them in its DLL-command
+//   tables, which the program header lists, and checks the stack after every call.
+// - The command library (app/tool_commands.h): files, texts, times, message boxes, shortcuts, special
+//   folders and waits, wherever the library has a command, so the tool keeps the library's rules
+//   (GBK texts, file numbers, who owns a result).
+// - Direct calls, for what must be bounded in time or owned: SendMessageTimeoutA to the shell (a hung
+//   shell must not freeze the tool), the remote buffers (RemoteBuffer alone allocates, reads, writes
+//   and frees them), the backup file's temporary name, flush and rename (no library command does
+//   those), and what comes with a handle owner or a lookup by name (GetCurrentProcess, IsWow64Process).
 #pragma once
 
 #include <windows.h>
@@ -16,22 +29,16 @@ inline constexpr DllCommand<decltype(::FindWindowExA)> kFindWindowExA{1, "", "Fi
 inline constexpr DllCommand<decltype(::GetWindow)> kGetWindow{2, "", "GetWindow"};
 inline constexpr DllCommand<decltype(::GetModuleHandleA)> kGetModuleHandleA{3, "", "GetModuleHandleA"};
 inline constexpr DllCommand<decltype(::GetProcAddress)> kGetProcAddress{4, "", "GetProcAddress"};
-inline constexpr DllCommand<decltype(::ReadProcessMemory)> kReadProcessMemory{5, "", "ReadProcessMemory"};
-inline constexpr DllCommand<decltype(::SHGetSpecialFolderPathA)> kSHGetSpecialFolderPathA{6, "Shell32",
+inline constexpr DllCommand<decltype(::SHGetSpecialFolderPathA)> kSHGetSpecialFolderPathA{5, "Shell32",
                                                                                           "SHGetSpecialFolderPathA"};
-inline constexpr DllCommand<decltype(::GetWindowThreadProcessId)> kGetWindowThreadProcessId{7, "",
+inline constexpr DllCommand<decltype(::GetWindowThreadProcessId)> kGetWindowThreadProcessId{6, "",
                                                                                             "GetWindowThreadProcessId"};
-inline constexpr DllCommand<decltype(::OpenProcess)> kOpenProcess{8, "", "OpenProcess"};
-inline constexpr DllCommand<decltype(::LocalSize)> kLocalSizeOfItem{9, "", "LocalSize"};
-inline constexpr DllCommand<decltype(::VirtualAllocEx)> kVirtualAllocEx{10, "", "VirtualAllocEx"};
-inline constexpr DllCommand<decltype(::LocalSize)> kLocalSizeOfRectangle{11, "", "LocalSize"};
-inline constexpr DllCommand<decltype(::SendMessageA)> kSendMessageA{12, "", "SendMessageA"};
-inline constexpr DllCommand<decltype(::WriteProcessMemory)> kWriteProcessMemory{13, "", "WriteProcessMemory"};
-inline constexpr DllCommand<decltype(::VirtualFreeEx)> kVirtualFreeEx{14, "", "VirtualFreeEx"};
-inline constexpr DllCommand<decltype(::CloseHandle)> kCloseHandle{15, "", "CloseHandle"};
-inline constexpr DllCommand<decltype(::TerminateProcess)> kTerminateProcess{16, "", "TerminateProcess"};
+inline constexpr DllCommand<decltype(::OpenProcess)> kOpenProcess{7, "", "OpenProcess"};
+inline constexpr DllCommand<decltype(::SendMessageA)> kSendMessageA{8, "", "SendMessageA"};
+inline constexpr DllCommand<decltype(::CloseHandle)> kCloseHandle{9, "", "CloseHandle"};
+inline constexpr DllCommand<decltype(::TerminateProcess)> kTerminateProcess{10, "", "TerminateProcess"};
 
-inline constexpr int32_t kDllCommandCount = 17;
+inline constexpr int32_t kDllCommandCount = 11;
 
 // The program header's two tables, in declaration-index order.
 extern const std::array<const char*, kDllCommandCount> kDllFileNames;

@@ -82,7 +82,9 @@ uint32_t IconEntryArray::Count() const noexcept {
 }
 
 IconEntry& IconEntryArray::At(int32_t index, uint32_t routine, uint32_t position) noexcept {
-    return *Entries()[CheckArrayIndex(block_, index, routine, position)];
+    // Checked first: the elements of a null block are not an address to compute.
+    const uint32_t element = CheckArrayIndex(block_, index, routine, position);
+    return *Entries()[element];
 }
 
 IconEntry** IconEntryArray::Entries() const noexcept {

@@ -3,7 +3,6 @@
 namespace velmora {
 
 Text BackupDirectory;
-int32_t BackupFileNumber = 0;
 IconEntryArray DesktopIcons;
 IconEntryArray UnrestoredShortcuts;
 IconEntryArray MissingFiles;

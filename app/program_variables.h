@@ -10,7 +10,6 @@
 namespace velmora {
 
 extern Text BackupDirectory;
-extern int32_t BackupFileNumber;
 extern IconEntryArray DesktopIcons;
 extern IconEntryArray UnrestoredShortcuts;
 extern IconEntryArray MissingFiles;

@@ -2,49 +2,30 @@
 
 #include <shlobj.h>
 
-#include <utility>
-
 #include "commands/com_ptr.h"
 #include "commands/command_values.h"
 #include "commands/heap_buffer.h"
 #include "commands/runtime_link.h"
 #include "commands/shell_commands.h"
 #include "runtime/heap.h"
+#include "runtime/unique_handle.h"
 
 namespace velmora {
 namespace {
 
 // Owns an item id list from the shell, freed with the shell's allocator.
-class ItemIdList {
-  public:
-    explicit ItemIdList(LPITEMIDLIST owned) noexcept : list_(owned) {}
-    ~ItemIdList() { reset(); }
-    ItemIdList(ItemIdList&& other) noexcept : list_(std::exchange(other.list_, nullptr)) {}
-    ItemIdList& operator=(ItemIdList&& other) noexcept {
-        if (this != &other) {
-            reset();
-            list_ = std::exchange(other.list_, nullptr);
-        }
-        return *this;
-    }
-    ItemIdList(const ItemIdList&) = delete;
-    ItemIdList& operator=(const ItemIdList&) = delete;
-
-    LPITEMIDLIST get() const noexcept { return list_; }
-    LPITEMIDLIST release() noexcept { return std::exchange(list_, nullptr); }
-    void reset() noexcept {
-        if (list_ == nullptr) {
-            return;
-        }
+struct ItemIdListTraits {
+    using Handle = LPITEMIDLIST;
+    static Handle Empty() noexcept { return nullptr; }
+    static void Close(Handle list) noexcept {
         ComPtr<IMalloc> allocator;
         if (SUCCEEDED(SHGetMalloc(allocator.put()))) {
-            allocator->Free(std::exchange(list_, nullptr));
+            allocator->Free(list);
         }
     }
-
-  private:
-    LPITEMIDLIST list_ = nullptr;
 };
+
+using ItemIdList = UniqueHandle<ItemIdListTraits>;
 
 struct DisabledWindow {
     HWND window;

@@ -36,12 +36,16 @@ constexpr DWORD kShareModes[] = {
 };
 
 // The open disk file behind a file number, or null when the number is not one.
-Win32File* ListedFile(const ValueRecord& number) noexcept {
-    const uintptr_t file = static_cast<uint32_t>(ArgInteger(number));
+Win32File* ListedFile(int32_t number) noexcept {
+    const uintptr_t file = static_cast<uint32_t>(number);
     if (file == 0 || OpenFileKind(file) != kDiskFileKind) {
         return nullptr;
     }
     return reinterpret_cast<Win32File*>(file);
+}
+
+Win32File* ListedFile(const ValueRecord& number) noexcept {
+    return ListedFile(ArgInteger(number));
 }
 
 int32_t ModeArgument(const ValueRecord& value, int32_t fallback) noexcept {
@@ -107,6 +111,11 @@ void ReadLine(ValueRecord* result, int32_t argCount, ValueRecord* args) noexcept
 void WriteLines(ValueRecord* result, int32_t argCount, ValueRecord* args) noexcept {
     Win32File* file = ListedFile(Arg(argCount, args, 0));
     SetBoolean(result, file != nullptr && WriteTextLines(*file, args + 1, argCount - 1));
+}
+
+bool FlushDiskFile(int32_t fileNumber) noexcept {
+    Win32File* file = ListedFile(fileNumber);
+    return file != nullptr && file->Flush();
 }
 
 }  // namespace velmora

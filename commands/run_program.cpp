@@ -8,6 +8,7 @@
 #include "commands/command_values.h"
 #include "commands/heap_buffer.h"
 #include "commands/kernel_handle.h"
+#include "commands/runtime_link.h"
 
 namespace velmora {
 namespace {
@@ -17,6 +18,17 @@ constexpr DWORD kInputIdleWaitMs = 1000;
 // Indexed by window mode 1 to 6.
 constexpr WORD kShowCommands[] = {SW_HIDE,          SW_SHOWNORMAL,     SW_SHOWMINIMIZED,
                                   SW_SHOWMAXIMIZED, SW_SHOWNOACTIVATE, SW_MINIMIZE};
+
+// The caller is the window thread: a child that sends to top-level windows (a broadcast, a DDE
+// conversation) waits for it, so its messages keep running until the child ends.
+void WaitForExit(HANDLE process) noexcept {
+    for (;;) {
+        CallRuntimeService(kServiceProcessMessages);
+        if (MsgWaitForMultipleObjects(1, &process, FALSE, INFINITE, QS_ALLINPUT) != WAIT_OBJECT_0 + 1) {
+            return;
+        }
+    }
+}
 
 }  // namespace
 
@@ -35,7 +47,7 @@ uint32_t StartProgram(const char* commandLine, bool wait, int32_t windowMode) no
     const KernelHandle process(started.hProcess);
     const KernelHandle thread(started.hThread);
     if (wait) {
-        WaitForSingleObject(process.get(), INFINITE);
+        WaitForExit(process.get());
     } else {
         WaitForInputIdle(process.get(), kInputIdleWaitMs);
     }

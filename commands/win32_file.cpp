@@ -42,4 +42,8 @@ bool Win32File::SeekToEnd() noexcept {
     return MovePointer(0, FILE_END, nullptr);
 }
 
+bool Win32File::Flush() noexcept {
+    return FlushFileBuffers(handle_.get()) != FALSE;
+}
+
 }  // namespace velmora

@@ -1,6 +1,8 @@
 // An open disk file of the file commands: a Win32 file handle with a 32-bit position.
 #pragma once
 
+#include <utility>
+
 #include "commands/file_stream.h"
 #include "commands/kernel_handle.h"
 
@@ -15,6 +17,8 @@ class Win32File final : public FileStream {
     bool Position(uint32_t& position) noexcept override;
     bool Seek(uint32_t position) noexcept override;
     bool SeekToEnd() noexcept override;
+    // Through to the disk.
+    bool Flush() noexcept;
 
   private:
     bool MovePointer(LONG distance, DWORD method, uint32_t* position) noexcept;

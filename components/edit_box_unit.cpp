@@ -133,7 +133,7 @@ class EditBoxComponent final : public Component {
     int32_t selectionLength_ = 0;
     std::string bindingTexts_[2];
     std::string selectedText_;
-    WindowHandle spin_;
+    CompanionWindow spin_;
     bool settingContent_ = false;
 };
 
@@ -284,7 +284,7 @@ void EditBoxComponent::CreateSpin() noexcept {
         spinMode_ = kNoSpin;
         return;
     }
-    spin_ = WindowHandle(spin);
+    spin_ = CompanionWindow(spin);
     RouteNotifications(spin, window);
     SendMessageA(spin, UDM_SETRANGE32, static_cast<WPARAM>(SpinLower()), static_cast<LPARAM>(SpinUpper()));
     EnableWindow(spin, IsWindowEnabled(window));

@@ -3,39 +3,19 @@
 
 #include <windows.h>
 
-#include <utility>
+#include "runtime/unique_handle.h"
 
 namespace velmora {
 
-template <typename Handle>
-class GdiObject {
-  public:
-    GdiObject() noexcept = default;
-    explicit GdiObject(Handle owned) noexcept : handle_(owned) {}
-    ~GdiObject() { reset(); }
-    GdiObject(GdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-    GdiObject& operator=(GdiObject&& other) noexcept {
-        if (this != &other) {
-            reset();
-            handle_ = std::exchange(other.handle_, nullptr);
-        }
-        return *this;
-    }
-    GdiObject(const GdiObject&) = delete;
-    GdiObject& operator=(const GdiObject&) = delete;
-
-    Handle get() const noexcept { return handle_; }
-    explicit operator bool() const noexcept { return handle_ != nullptr; }
-    Handle release() noexcept { return std::exchange(handle_, nullptr); }
-    void reset() noexcept {
-        if (handle_ != nullptr) {
-            DeleteObject(std::exchange(handle_, nullptr));
-        }
-    }
-
-  private:
-    Handle handle_ = nullptr;
+template <typename GdiHandle>
+struct GdiObjectTraits {
+    using Handle = GdiHandle;
+    static Handle Empty() noexcept { return nullptr; }
+    static void Close(Handle handle) noexcept { DeleteObject(handle); }
 };
+
+template <typename Handle>
+using GdiObject = UniqueHandle<GdiObjectTraits<Handle>>;
 
 using FontObject = GdiObject<HFONT>;
 using BrushObject = GdiObject<HBRUSH>;

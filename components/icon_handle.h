@@ -3,37 +3,16 @@
 
 #include <windows.h>
 
-#include <utility>
+#include "runtime/unique_handle.h"
 
 namespace velmora {
 
-class IconHandle {
-  public:
-    IconHandle() noexcept = default;
-    explicit IconHandle(HICON owned) noexcept : handle_(owned) {}
-    ~IconHandle() { reset(); }
-    IconHandle(IconHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-    IconHandle& operator=(IconHandle&& other) noexcept {
-        if (this != &other) {
-            reset();
-            handle_ = std::exchange(other.handle_, nullptr);
-        }
-        return *this;
-    }
-    IconHandle(const IconHandle&) = delete;
-    IconHandle& operator=(const IconHandle&) = delete;
-
-    HICON get() const noexcept { return handle_; }
-    explicit operator bool() const noexcept { return handle_ != nullptr; }
-    HICON release() noexcept { return std::exchange(handle_, nullptr); }
-    void reset() noexcept {
-        if (handle_ != nullptr) {
-            DestroyIcon(std::exchange(handle_, nullptr));
-        }
-    }
-
-  private:
-    HICON handle_ = nullptr;
+struct IconHandleTraits {
+    using Handle = HICON;
+    static Handle Empty() noexcept { return nullptr; }
+    static void Close(Handle handle) noexcept { DestroyIcon(handle); }
 };
+
+using IconHandle = UniqueHandle<IconHandleTraits>;
 
 }  // namespace velmora

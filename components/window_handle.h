@@ -4,38 +4,21 @@
 
 #include <windows.h>
 
-#include <utility>
+#include "runtime/unique_handle.h"
 
 namespace velmora {
 
-class WindowHandle {
-  public:
-    WindowHandle() noexcept = default;
-    explicit WindowHandle(HWND owned) noexcept : handle_(owned) {}
-    ~WindowHandle() { reset(); }
-    WindowHandle(WindowHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-    WindowHandle& operator=(WindowHandle&& other) noexcept {
-        if (this != &other) {
-            reset();
-            handle_ = std::exchange(other.handle_, nullptr);
-        }
-        return *this;
-    }
-    WindowHandle(const WindowHandle&) = delete;
-    WindowHandle& operator=(const WindowHandle&) = delete;
-
-    HWND get() const noexcept { return handle_; }
-    explicit operator bool() const noexcept { return handle_ != nullptr; }
-    HWND release() noexcept { return std::exchange(handle_, nullptr); }
-    void reset() noexcept {
-        const HWND window = std::exchange(handle_, nullptr);
-        if (window != nullptr && IsWindow(window)) {
+struct CompanionWindowTraits {
+    using Handle = HWND;
+    static Handle Empty() noexcept { return nullptr; }
+    static void Close(Handle window) noexcept {
+        if (IsWindow(window)) {
             DestroyWindow(window);
         }
     }
-
-  private:
-    HWND handle_ = nullptr;
 };
+
+// Not the runtime's WindowHandle: that one's window is always still there to destroy.
+using CompanionWindow = UniqueHandle<CompanionWindowTraits>;
 
 }  // namespace velmora

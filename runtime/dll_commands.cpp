@@ -30,7 +30,28 @@ void* Export(HMODULE module, const ExportName& name) {
     return reinterpret_cast<void*>(GetProcAddress(module, exported));
 }
 
+// The full path of a library that the system directory holds, or "" when the name is no system library.
+std::string SystemLibraryFile(const char* fileName) {
+    char directory[MAX_PATH] = {};
+    const UINT length = GetSystemDirectoryA(directory, sizeof(directory));
+    if (length == 0 || length >= sizeof(directory)) {
+        return "";
+    }
+    const std::string path = SystemLibraryPath(fileName, std::string(directory, length));
+    return !path.empty() && GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES ? path : "";
+}
+
+// By its full path, with its own imports looked for beside it first.
+ModuleHandle LoadSystemLibrary(const std::string& path) {
+    return ModuleHandle(LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH));
+}
+
+// A system library comes from the system directory only: a file of the same name beside the program
+// (a Downloads folder) never runs. Other libraries are looked for beside the program first.
 ModuleHandle LoadNamedLibrary(const char* fileName) {
+    if (const std::string system = SystemLibraryFile(fileName); !system.empty()) {
+        return LoadSystemLibrary(system);
+    }
     for (const std::string& path : LibraryCandidates(fileName, App().programDirectory)) {
         ModuleHandle module(LoadLibraryA(path.c_str()));
         if (module) {
@@ -43,7 +64,8 @@ ModuleHandle LoadNamedLibrary(const char* fileName) {
 // Declarations without a DLL file name: the first default module that exports the name is kept.
 void* FindInDefaultModules(const ExportName& name, ModuleHandle& kept) {
     for (const char* moduleName : kDefaultModules) {
-        ModuleHandle module(LoadLibraryA(moduleName));
+        const std::string path = SystemLibraryFile(moduleName);
+        ModuleHandle module = path.empty() ? ModuleHandle() : LoadSystemLibrary(path);
         if (!module) {
             continue;
         }

@@ -16,6 +16,13 @@ ExportName ParseExportName(const char* name) noexcept {
     return {true, static_cast<uint16_t>(ordinal), name};
 }
 
+std::string SystemLibraryPath(const std::string& fileName, const std::string& systemDirectory) {
+    if (fileName.empty() || fileName.find_first_of(":\\/") != std::string::npos) {
+        return "";
+    }
+    return systemDirectory + "\\" + fileName + (fileName.find('.') == std::string::npos ? ".dll" : "");
+}
+
 // The program directory is tried with a backslash added and as stored with its own trailing
 // backslash; both spell the same path, so it is tried once.
 std::vector<std::string> LibraryCandidates(const std::string& fileName, const std::string& programDirectory) {

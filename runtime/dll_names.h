@@ -15,8 +15,12 @@ struct ExportName {
 };
 ExportName ParseExportName(const char* name) noexcept;
 
-// The paths LoadLibraryA tries, in order, for a DLL file name that has no ":"; a name with ":" is
-// tried as it is. programDirectory has no trailing backslash.
+// Where a DLL file name would be in the system directory (".dll" added to a name without an
+// extension, as LoadLibraryA adds it), or "" for a name with a directory or drive of its own.
+std::string SystemLibraryPath(const std::string& fileName, const std::string& systemDirectory);
+
+// The paths LoadLibraryA tries, in order, for a DLL file name that is no system library and has no
+// ":"; a name with ":" is tried as it is. programDirectory has no trailing backslash.
 std::vector<std::string> LibraryCandidates(const std::string& fileName, const std::string& programDirectory);
 
 // The modules tried, in order, for a command declared with an empty DLL file name.

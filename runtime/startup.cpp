@@ -16,6 +16,20 @@ void StoreProgramDirectory(Application& app) {
     app.programDirectory = modulePath.substr(0, modulePath.rfind('\\') + 1);
 }
 
+// Where Windows has it (8, or 7 with KB2533623; looked up by name for the others), no library that
+// is loaded by name, delay-loaded or loaded for COM comes from the program's folder: only the system
+// directory is searched. Libraries the program names with a path still load.
+void SearchLibrariesInTheSystemDirectoryOnly() {
+    using SetDefaultDllDirectoriesFunction = BOOL(WINAPI*)(DWORD);
+    const HMODULE kernel = GetModuleHandleA("kernel32.dll");
+    // void (*)() is the generic function pointer type that converts to any other without a warning.
+    const auto setDefaultDllDirectories = reinterpret_cast<SetDefaultDllDirectoriesFunction>(
+        reinterpret_cast<void (*)()>(GetProcAddress(kernel, "SetDefaultDllDirectories")));
+    if (setDefaultDllDirectories != nullptr) {
+        setDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+    }
+}
+
 }  // namespace
 }  // namespace velmora
 
@@ -23,6 +37,7 @@ void StoreProgramDirectory(Application& app) {
 // over and ends normally with exit code 0, whatever the routine returned.
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     using namespace velmora;
+    SearchLibrariesInTheSystemDirectoryOnly();
     Application& app = App();
     app.image = &kProgramImage;
     app.mainThreadId = GetCurrentThreadId();

@@ -23,12 +23,12 @@ void Tell(const char* text) {
 }
 
 // Every line of the layout into the open file: the screen line, the count line, the item lines.
-bool WriteLayout() {
+bool WriteLayout(int32_t file, IconEntryArray& icons) {
     const Text screen = ScreenLine();
-    if (!tool::WriteLines(BackupFileNumber, screen.get()))
+    if (!tool::WriteLines(file, screen.get()))
         return false;
-    const Text count = CountLine(static_cast<int32_t>(DesktopIcons.Count()));
-    return WriteLayoutLine(count.get()) && WriteIconLines();
+    const Text count = CountLine(static_cast<int32_t>(icons.Count()));
+    return WriteLayoutLine(file, count.get()) && WriteIconLines(file, icons);
 }
 
 }  // namespace
@@ -70,9 +70,7 @@ EventResult BackupClicked(const EventCall&) noexcept {
         Tell(kCheckBackupPath);
         return {};
     }
-    BackupFileNumber = file.number();
-    const bool written = WriteLayout();
-    BackupFileNumber = 0;
+    const bool written = WriteLayout(file.number(), DesktopIcons);
     if (!written || !file.Commit(stamp.get())) {
         file.Discard();
         Tell(kCheckBackupPath);

@@ -4,6 +4,7 @@
 
 #include "app/texts.h"
 #include "app/tool_commands.h"
+#include "commands/file_commands.h"
 
 namespace velmora {
 namespace {
@@ -11,15 +12,6 @@ namespace {
 constexpr int32_t kCreateOrEmpty = 4;
 constexpr int32_t kDenyOthers = 4;
 constexpr int32_t kMaxNameAttempts = 1000;
-
-bool FlushToDisk(const char* path) {
-    HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    const bool flushed = FlushFileBuffers(file) != 0;
-    CloseHandle(file);
-    return flushed;
-}
 
 }  // namespace
 
@@ -39,9 +31,11 @@ bool BackupFile::Open(const char* directory) noexcept {
 }
 
 Text BackupFile::Commit(const char* stamp) noexcept {
+    // Through the handle that wrote the file: once it is closed, a scanner or indexer may hold the file.
+    const bool flushed = FlushDiskFile(number_);
     tool::CloseFile(number_);
     number_ = 0;
-    if (!FlushToDisk(temporaryPath_.get())) {
+    if (!flushed) {
         Discard();
         return Text();
     }

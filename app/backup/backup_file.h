@@ -12,7 +12,7 @@ class BackupFile {
     bool Open(const char* directory) noexcept;
     int32_t number() const noexcept { return number_; }
 
-    // Closes the file, flushes it to disk and names it "<directory>\<stamp>.ini", or
+    // Flushes the file to disk, closes it and names it "<directory>\<stamp>.ini", or
     // "<stamp> (2).ini" and so on when that name is taken: an earlier backup is never touched.
     // The final path, or null on failure (the temporary file is removed then).
     Text Commit(const char* stamp) noexcept;

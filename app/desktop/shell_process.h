@@ -3,46 +3,29 @@
 
 #include <windows.h>
 
-#include <utility>
-
 #include "app/dll_commands.h"
+#include "runtime/unique_handle.h"
 
 namespace velmora {
 
 enum class RecordLayout { k32, k64 };
 
-class ShellProcess {
+struct ShellProcessTraits {
+    using Handle = HANDLE;
+    static Handle Empty() noexcept { return nullptr; }
+    static void Close(Handle process) noexcept { CallDllCommand(kCloseHandle, process); }
+};
+
+class ShellProcess : public UniqueHandle<ShellProcessTraits> {
   public:
     static ShellProcess Open(DWORD processId) noexcept {
-        return ShellProcess(
-            OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE | PROCESS_QUERY_LIMITED_INFORMATION,
-                        FALSE, processId));
+        return ShellProcess(CallDllCommand(
+            kOpenProcess, PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE | PROCESS_QUERY_LIMITED_INFORMATION,
+            FALSE, processId));
     }
-
-    ShellProcess(ShellProcess&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-    ShellProcess& operator=(ShellProcess&& other) noexcept {
-        if (this != &other) {
-            Close();
-            handle_ = std::exchange(other.handle_, nullptr);
-        }
-        return *this;
-    }
-    ShellProcess(const ShellProcess&) = delete;
-    ShellProcess& operator=(const ShellProcess&) = delete;
-    ~ShellProcess() { Close(); }
-
-    explicit operator bool() const noexcept { return handle_ != nullptr; }
-    HANDLE get() const noexcept { return handle_; }
 
   private:
-    explicit ShellProcess(HANDLE handle) : handle_(handle) {}
-    void Close() noexcept {
-        if (handle_)
-            CallDllCommand(kCloseHandle, handle_);
-        handle_ = nullptr;
-    }
-
-    HANDLE handle_ = nullptr;
+    explicit ShellProcess(HANDLE process) noexcept : UniqueHandle(process) {}
 };
 
 // The item record layout the process expects: 64-bit for a native process of a 64-bit Windows,

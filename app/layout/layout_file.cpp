@@ -2,7 +2,6 @@
 
 #include <cstring>
 
-#include "app/program_variables.h"
 #include "app/routine_ids.h"
 #include "app/texts.h"
 #include "app/tool_commands.h"
@@ -33,16 +32,16 @@ Text ItemLine(const IconEntry& entry) noexcept {
                              bottom.get(), "]"}));
 }
 
-bool WriteLayoutLine(const char* line) noexcept {
-    tool::SeekToEnd(BackupFileNumber);
-    return tool::WriteLines(BackupFileNumber, line);
+bool WriteLayoutLine(int32_t file, const char* line) noexcept {
+    tool::SeekToEnd(file);
+    return tool::WriteLines(file, line);
 }
 
-bool WriteIconLines() noexcept {
-    const uint32_t count = DesktopIcons.Count();
+bool WriteIconLines(int32_t file, IconEntryArray& icons) noexcept {
+    const uint32_t count = icons.Count();
     for (uint32_t i = 1; i <= count; ++i) {
-        const Text line = ItemLine(DesktopIcons.At(static_cast<int32_t>(i), kWriteIconLinesRoutine, 1));
-        if (!WriteLayoutLine(line.get()))
+        const Text line = ItemLine(icons.At(static_cast<int32_t>(i), kWriteIconLinesRoutine, 1));
+        if (!WriteLayoutLine(file, line.get()))
             return false;
     }
     return true;

@@ -1,5 +1,5 @@
 // The layout backup file's lines: the screen line, the count line and one item line per icon, each
-// ended by CR LF, written to the file BackupFileNumber names.
+// ended by CR LF, written to the open file whose file number the caller gives.
 #pragma once
 
 #include <cstdint>
@@ -17,8 +17,8 @@ Text CountLine(int32_t count) noexcept;
 Text ItemLine(const IconEntry& entry) noexcept;
 
 // Appends the line at the end of the file.
-bool WriteLayoutLine(const char* line) noexcept;
-// One item line per entry of DesktopIcons, in order; false at the first line that fails.
-bool WriteIconLines() noexcept;
+bool WriteLayoutLine(int32_t file, const char* line) noexcept;
+// One item line per entry of icons, in order; false at the first line that fails.
+bool WriteIconLines(int32_t file, IconEntryArray& icons) noexcept;
 
 }  // namespace velmora

@@ -4,42 +4,19 @@
 
 #include <windows.h>
 
-#include <utility>
+#include "runtime/unique_handle.h"
 
 namespace velmora {
 
-template <typename Handle, BOOL(WINAPI* Destroy)(Handle)>
-class UniqueUserHandle {
-  public:
-    UniqueUserHandle() noexcept = default;
-    explicit UniqueUserHandle(Handle handle) noexcept : handle_(handle) {}
-    UniqueUserHandle(const UniqueUserHandle&) = delete;
-    UniqueUserHandle& operator=(const UniqueUserHandle&) = delete;
-    UniqueUserHandle(UniqueUserHandle&& other) noexcept : handle_(other.release()) {}
-    UniqueUserHandle& operator=(UniqueUserHandle&& other) noexcept {
-        if (this != &other) {
-            reset(other.release());
-        }
-        return *this;
-    }
-    ~UniqueUserHandle() { reset(); }
-
-    Handle get() const noexcept { return handle_; }
-    Handle release() noexcept { return std::exchange(handle_, nullptr); }
-    void reset(Handle handle = nullptr) noexcept {
-        if (handle_ != nullptr) {
-            Destroy(handle_);
-        }
-        handle_ = handle;
-    }
-    explicit operator bool() const noexcept { return handle_ != nullptr; }
-
-  private:
-    Handle handle_ = nullptr;
+template <typename UserHandle, BOOL(WINAPI* Destroy)(UserHandle)>
+struct UserHandleTraits {
+    using Handle = UserHandle;
+    static Handle Empty() noexcept { return nullptr; }
+    static void Close(Handle handle) noexcept { Destroy(handle); }
 };
 
-using MenuHandle = UniqueUserHandle<HMENU, DestroyMenu>;
-using AcceleratorTable = UniqueUserHandle<HACCEL, DestroyAcceleratorTable>;
-using CursorHandle = UniqueUserHandle<HCURSOR, DestroyCursor>;
+using MenuHandle = UniqueHandle<UserHandleTraits<HMENU, DestroyMenu>>;
+using AcceleratorTable = UniqueHandle<UserHandleTraits<HACCEL, DestroyAcceleratorTable>>;
+using CursorHandle = UniqueHandle<UserHandleTraits<HCURSOR, DestroyCursor>>;
 
 }  // namespace velmora

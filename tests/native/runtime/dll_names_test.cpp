@@ -40,6 +40,24 @@ TEST(DllNamesTest, NamedLibrariesAreLookedForInTheProgramDirectoryFirst) {
     EXPECT_EQ(LibraryCandidates("sub\\x.dll", "C:"), (std::vector<std::string>{"C:\\sub\\x.dll", "sub\\x.dll"}));
 }
 
+TEST(DllNamesTest, BareNamesHaveASystemDirectoryPath) {
+    const struct {
+        const char* fileName;
+        const char* path;
+    } cases[] = {
+        {"Shell32", "C:\\Windows\\system32\\Shell32.dll"},
+        {"Mpr.dll", "C:\\Windows\\system32\\Mpr.dll"},
+        {"x.drv", "C:\\Windows\\system32\\x.drv"},
+        {"sub\\x.dll", ""},
+        {"sub/x.dll", ""},
+        {"C:x.dll", ""},
+        {"", ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(SystemLibraryPath(c.fileName, "C:\\Windows\\system32"), c.path) << c.fileName;
+    }
+}
+
 TEST(DllNamesTest, DefaultModulesInOrder) {
     const std::vector<std::string> modules(std::begin(kDefaultModules), std::end(kDefaultModules));
     EXPECT_EQ(modules, (std::vector<std::string>{"Kernel32.dll", "Gdi32.dll", "User32.dll", "Advapi32.dll", "Mpr.dll",

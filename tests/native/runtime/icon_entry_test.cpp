@@ -95,31 +95,40 @@ std::string HexBox(const char* text) {
     return hex + "\\]";
 }
 
-// The index is checked before the element is touched.
+// The index is checked before the element is touched; a null array (never created) has no elements,
+// and the sanitizer sees any address computed from it.
 TEST(IconEntryArrayDeathTest, IndexChecksNameTheRoutineAndPosition) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     struct Case {
+        bool null;
         int32_t index;
         const char* box;
     };
     const Case cases[] = {
-        {0, "运行时出错!\r\n\r\n错误代码：4\r\n\r\n错误信息：数组成员引用下标必须大于等于1\r\n\r\n67174550, 33\r\n"},
-        {-5, "运行时出错!\r\n\r\n错误代码：4\r\n\r\n错误信息：数组成员引用下标必须大于等于1\r\n\r\n67174550, 33\r\n"},
-        {3, "运行时出错!\r\n\r\n错误代码：1\r\n\r\n错误信息：数组成员引用下标超出定义范围\r\n\r\n67174550, 33\r\n"},
+        {false, 0,
+         "运行时出错!\r\n\r\n错误代码：4\r\n\r\n错误信息：数组成员引用下标必须大于等于1\r\n\r\n67174550, 33\r\n"},
+        {false, -5,
+         "运行时出错!\r\n\r\n错误代码：4\r\n\r\n错误信息：数组成员引用下标必须大于等于1\r\n\r\n67174550, 33\r\n"},
+        {false, 3,
+         "运行时出错!\r\n\r\n错误代码：1\r\n\r\n错误信息：数组成员引用下标超出定义范围\r\n\r\n67174550, 33\r\n"},
+        {true, 1,
+         "运行时出错!\r\n\r\n错误代码：1\r\n\r\n错误信息：数组成员引用下标超出定义范围\r\n\r\n67174550, 33\r\n"},
     };
     for (const Case& c : cases) {
         EXPECT_EXIT(
             {
                 SetRuntimeErrorHook(WriteBoxText);
                 IconEntryArray array;
-                array.Create();
-                IconEntry* entry = NewIconEntry();
-                array.Append(*entry);
-                array.Append(*entry);
+                if (!c.null) {
+                    array.Create();
+                    IconEntry* entry = NewIconEntry();
+                    array.Append(*entry);
+                    array.Append(*entry);
+                }
                 array.At(c.index, 0x04010096, 33);
             },
             ::testing::ExitedWithCode(255), HexBox(c.box))
-            << c.index;
+            << c.null << " " << c.index;
     }
 }
 

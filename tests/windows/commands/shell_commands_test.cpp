@@ -13,6 +13,7 @@
 #include "commands/runtime_link.h"
 #include "tests/native/commands/value_builders.h"
 #include "tests/support/build_paths.h"
+#include "tests/support/process.h"
 #include "tests/support/shortcut.h"
 
 namespace velmora::test {
@@ -160,6 +161,39 @@ TEST(VariableAddressTest, GivesTheAddressOfTheVariable) {
     Result address;
     Call(VariableAddress, address, {Record(kTypeInteger | kArrayFlag, reinterpret_cast<uintptr_t>(&variable))});
     EXPECT_EQ(address.AsInteger(), static_cast<int32_t>(reinterpret_cast<uintptr_t>(&variable)));
+}
+
+bool answered = false;
+
+LRESULT CALLBACK AnsweringProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_APP) {
+        answered = true;
+        return 1;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+// The wait runs on the window thread: a child that sends to the thread's windows waits for an answer
+// (ten seconds at most) before it ends.
+TEST(RunProgramTest, WaitingKeepsTheWindowsAnsweringAChildThatSendsToThem) {
+    ConnectRuntime(TestRuntimeService, nullptr);
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = AnsweringProcedure;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = "RunProgramTestWindow";
+    RegisterClassA(&windowClass);
+    const HWND window = CreateWindowA("RunProgramTestWindow", "run program", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
+                                      nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(window, nullptr);
+    const std::string command = QuoteArgument(BuildFile("tests/windows/commands/message_sender.exe")) + " " +
+                                std::to_string(reinterpret_cast<uintptr_t>(window));
+    answered = false;
+    const uint32_t processId = StartProgram(command.c_str(), true, 1);
+    const bool answeredWhileWaiting = answered;
+    DestroyWindow(window);
+    ConnectRuntime(nullptr, nullptr);
+    EXPECT_NE(processId, 0u);
+    EXPECT_TRUE(answeredWhileWaiting);
 }
 
 TEST(RunProgramTest, StartsWaitsAndReportsFailure) {

@@ -15,6 +15,7 @@
 #include "runtime/program_header.h"
 #include "runtime/runtime_service.h"
 #include "runtime/unit_interface.h"
+#include "tests/support/probe_report.h"
 #include "tests/windows/forms/probe_routines.h"
 #include "tests/windows/forms/probe_units.h"
 
@@ -23,8 +24,6 @@ namespace velmora {
 extern const CompiledForm kProbeForm;
 
 namespace {
-
-using forms_probe::Report;
 
 constexpr uint32_t kProbeWindow = 0x52010001;
 constexpr uint32_t kDialogWindow = 0x52010002;
@@ -257,7 +256,7 @@ void RunScenario(const std::string& scenario) {
 
 int32_t ProbeEntry() {
     if (__argc >= 3) {
-        forms_probe::SetReportFile(__argv[2]);
+        SetReportFile(__argv[2]);
     }
     kEntryPoints.supportDispatch(kSupportInitRuntime);
     RunScenario(__argc >= 2 ? __argv[1] : "");

@@ -1,13 +1,13 @@
 #include "tests/windows/forms/probe_routines.h"
 
 #include <cstdio>
+#include <string>
 
 #include "runtime/runtime_service.h"
+#include "tests/support/probe_report.h"
 
 namespace velmora::forms_probe {
 namespace {
-
-std::string reportFile;
 
 std::string Hex(uint32_t value) {
     char text[16];
@@ -16,20 +16,6 @@ std::string Hex(uint32_t value) {
 }
 
 }  // namespace
-
-void SetReportFile(const std::string& path) {
-    reportFile = path;
-}
-
-void Report(const std::string& text) {
-    if (reportFile.empty()) {
-        return;
-    }
-    if (FILE* file = std::fopen(reportFile.c_str(), "ab"); file != nullptr) {
-        std::fputs(text.c_str(), file);
-        std::fclose(file);
-    }
-}
 
 EventResult WindowLoaded(const EventCall&) noexcept {
     Report("L");

@@ -1,7 +1,7 @@
 #include "tests/windows/runtime/probe_window_engine.h"
 
 #include "runtime/message_loop.h"
-#include "tests/windows/runtime/probe_report.h"
+#include "tests/support/probe_report.h"
 
 namespace velmora {
 namespace {

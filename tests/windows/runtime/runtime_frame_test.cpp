@@ -87,6 +87,21 @@ TEST_F(RuntimeFrameTest, DllCommandsResolveByNameOrdinalAndModuleOrder) {
     EXPECT_EQ(Report(), expected.str());
 }
 
+// A library named like a system library and dropped beside the program (a Downloads folder) is
+// never loaded: not for a declaration that names it, not for the default modules, not by bare name.
+TEST_F(RuntimeFrameTest, ALibraryPlantedBesideTheProgramIsNeverLoadedForASystemOne) {
+    const std::string planted = MakeScratchDirectory("planted");
+    const std::string probe = planted + "\\runtime_probe.exe";
+    ASSERT_TRUE(CopyFileA(ProbePath().c_str(), probe.c_str(), FALSE));
+    ASSERT_TRUE(
+        CopyFileA(BuildFile("tests/windows/runtime/planted_mpr.dll").c_str(), (planted + "\\Mpr.dll").c_str(), FALSE));
+    std::optional<Process> started =
+        Process::Start(QuoteArgument(probe) + " system-libraries " + QuoteArgument(reportFile_));
+    ASSERT_TRUE(started);
+    EXPECT_EQ(started->WaitForExit(kDefaultTimeoutMs), 0u);
+    EXPECT_EQ(Report(), "Sbare=S named=S default=SE") << "P: the planted library was loaded";
+}
+
 TEST_F(RuntimeFrameTest, TheMainLoopEndsWithTheLastWindow) {
     // Two windows and the count service; idle events start, then an idle callback closes one window
     // (the loop goes on) and then the other (the loop ends); the exit routine and the libraries follow.

@@ -2,6 +2,7 @@
 // does, its second names a file where it reports what happened.
 #include <windows.h>
 #include <shellapi.h>
+#include <winnetwk.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -9,6 +10,7 @@
 #include <string>
 
 #include "runtime/dll_command.h"
+#include "runtime/dll_commands.h"
 #include "runtime/end_program.h"
 #include "runtime/entry_points.h"
 #include "runtime/exit_routines.h"
@@ -17,7 +19,7 @@
 #include "runtime/message_loop.h"
 #include "runtime/program_header.h"
 #include "runtime/runtime_service.h"
-#include "tests/windows/runtime/probe_report.h"
+#include "tests/support/probe_report.h"
 #include "tests/windows/runtime/probe_window_engine.h"
 
 namespace velmora {
@@ -32,13 +34,17 @@ constexpr DllCommand<NumberFunction> kAddByName{3, "runtime_test_exports.dll", "
 constexpr DllCommand<NumberFunction> kMultiplyByOrdinal{4, "runtime_test_exports.dll", "#7"};
 constexpr DllCommand<NumberFunction> kMissingDefault{5, "", "NoSuchExportAnywhere"};
 constexpr DllCommand<NumberFunction> kMissingNamed{6, "runtime_test_exports.dll", "NoSuchExport"};
+// Mpr is a system library that is no known DLL, so nothing but the search order keeps a planted one out.
+constexpr DllCommand<decltype(::WNetGetConnectionA)> kMprNamed{7, "Mpr", "WNetGetConnectionA"};
+constexpr DllCommand<decltype(::WNetGetConnectionA)> kMprDefault{8, "", "WNetGetConnectionA"};
 
 const char* const kDllFiles[] = {kGetTickCount.fileName, kGetSystemMetrics.fileName,  kDragAcceptFiles.fileName,
                                  kAddByName.fileName,    kMultiplyByOrdinal.fileName, kMissingDefault.fileName,
-                                 kMissingNamed.fileName};
+                                 kMissingNamed.fileName, kMprNamed.fileName,          kMprDefault.fileName};
 const char* const kDllNames[] = {
-    kGetTickCount.commandName,      kGetSystemMetrics.commandName, kDragAcceptFiles.commandName, kAddByName.commandName,
-    kMultiplyByOrdinal.commandName, kMissingDefault.commandName,   kMissingNamed.commandName};
+    kGetTickCount.commandName, kGetSystemMetrics.commandName,  kDragAcceptFiles.commandName,
+    kAddByName.commandName,    kMultiplyByOrdinal.commandName, kMissingDefault.commandName,
+    kMissingNamed.commandName, kMprNamed.commandName,          kMprDefault.commandName};
 
 // A library that tells the report when it hears of the start and of the end.
 int32_t NotifyProbeLibrary(int32_t code, uint32_t first, uint32_t) {
@@ -93,6 +99,48 @@ void CallDllCommands() {
     Report(" add=" + std::to_string(CallDllCommand(kAddByName, 2, 3)));
     Report(" multiply=" + std::to_string(CallDllCommand(kMultiplyByOrdinal, 3, 4)));
     Report(" again=" + std::to_string(CallDllCommand(kAddByName, 20, 22)));
+}
+
+std::string DirectoryOf(const std::string& path) {
+    return path.substr(0, path.rfind('\\'));
+}
+
+std::string ModulePath(HMODULE module) {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(module, path, sizeof(path));
+    return path;
+}
+
+// "P" for a module from the program's own directory, "S" for one from elsewhere, "-" for none.
+std::string WhereFrom(HMODULE module) {
+    if (module == nullptr) {
+        return "-";
+    }
+    const std::string programDirectory = DirectoryOf(ModulePath(nullptr));
+    const std::string moduleDirectory = DirectoryOf(ModulePath(module));
+    return CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, programDirectory.c_str(), -1, moduleDirectory.c_str(),
+                          -1) == CSTR_EQUAL
+               ? "P"
+               : "S";
+}
+
+std::string WhereFrom(const void* address) {
+    HMODULE module = nullptr;
+    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                       static_cast<const char*>(address), &module);
+    return WhereFrom(module);
+}
+
+// Run with an Mpr.dll planted beside the probe: a library loaded by bare name (as a delay-load
+// would), the declared "Mpr" and the default modules all come from the system directory.
+void ReportSystemLibraries() {
+    const HMODULE bare = LoadLibraryA("Mpr.dll");
+    Report("bare=" + WhereFrom(bare));
+    if (bare != nullptr) {
+        FreeLibrary(bare);
+    }
+    Report(" named=" + WhereFrom(ResolveDllCommand(kMprNamed.index)));
+    Report(" default=" + WhereFrom(ResolveDllCommand(kMprDefault.index)));
 }
 
 // Once idle events have started, the first call closes the first window, the next the second.
@@ -187,6 +235,8 @@ void RunScenario(const std::string& scenario) {
         ReportServices();
     } else if (scenario == "dll") {
         CallDllCommands();
+    } else if (scenario == "system-libraries") {
+        ReportSystemLibraries();
     } else if (scenario == "dll-missing-default") {
         CallDllCommand(kMissingDefault, 1, 2);
     } else if (scenario == "dll-missing-named") {
@@ -204,7 +254,7 @@ int32_t ProbeEntry() {
 }
 
 const ProgramHeader kHeader = {
-    3, 0, 0x10499, nullptr, nullptr, 0, nullptr, 0, 1, kLibraries, 7, kDllFiles, kDllNames,
+    3, 0, 0x10499, nullptr, nullptr, 0, nullptr, 0, 1, kLibraries, 9, kDllFiles, kDllNames,
 };
 
 }  // namespace

@@ -1,4 +1,5 @@
-// The probe's report: short tokens appended to the file named on its command line.
+// A probe program's report: short tokens appended to the file named on its command line, which the
+// test that started the probe reads once it has ended.
 #pragma once
 
 #include <string>

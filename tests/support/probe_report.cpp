@@ -1,4 +1,4 @@
-#include "tests/windows/runtime/probe_report.h"
+#include "tests/support/probe_report.h"
 
 #include <cstdio>
 
