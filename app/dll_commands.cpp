@@ -18,13 +18,11 @@ constexpr std::array<Declaration, sizeof...(Functions)> Declarations(const DllCo
 
 constexpr auto kDeclarations = Declarations(kFindWindowA,
                                             kFindWindowExA,
-                                            kGetWindow,
                                             kGetModuleHandleA,
                                             kGetProcAddress,
                                             kSHGetSpecialFolderPathA,
                                             kGetWindowThreadProcessId,
                                             kOpenProcess,
-                                            kSendMessageA,
                                             kCloseHandle,
                                             kTerminateProcess);
 static_assert(kDeclarations.size() == kDllCommandCount);
