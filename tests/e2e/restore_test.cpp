@@ -265,11 +265,13 @@ TEST_F(SmallRestore, AutoArrangeIsReportedAndNothingMoves) {
     ExpectUnmoved(before);
 }
 
-TEST_F(SmallRestore, MovesTheShellRefusesAreReportedAsNotLanded) {
+TEST_F(SmallRestore, MovesTheShellRefusesAndIconsNotOnTheDesktopAreReportedAsNotLanded) {
     ASSERT_NO_FATAL_FAILURE(Start({"--pinned", "乙"}, {{"甲", 100, 100}, {"乙", 300, 100}}));
-    const std::string file = Layout({SystemLine("甲", 700, 500), SystemLine("乙", 900, 500)});
+    const std::string file =
+        Layout({SystemLine("甲", 700, 500), SystemLine("乙", 900, 500), SystemLine("不在桌面上", 1100, 500)});
     ExpectBox(RestoreFrom(file), kRestored, kInfoCaption, BoxIcon::kNone);
-    EXPECT_EQ(WaitForReport("未能移到原位：1\r\n1:乙\t[900/500]\r\n"), "未能移到原位：1\r\n1:乙\t[900/500]\r\n");
+    const std::string expected = "未能移到原位：2\r\n1:乙\t[900/500]\r\n2:不在桌面上\t[1100/500]\r\n";
+    EXPECT_EQ(WaitForReport(expected), expected);
     EXPECT_EQ(Find(Items(), "甲")->bounds.left, 700);
 }
 
