@@ -65,6 +65,7 @@ class CommandLine : public RestoreFixture {
         RestoreFixture::SetUp();
         // Snapshots of earlier tests would answer /undo.
         RemoveTree(SnapshotDirectory());
+        DeleteFileA(SnapshotDirectory().c_str());
     }
 
     void Start(std::vector<std::string> options, const std::vector<FixtureIcon>& icons) {
@@ -341,6 +342,21 @@ TEST_F(CommandLine, TheSnapshotDirectoryKeepsTheNewestTwenty) {
     const std::vector<std::string> snapshotLines = LinesOf(run.output, "snapshot");
     ASSERT_EQ(snapshotLines.size(), 1u);
     EXPECT_EQ(ReadBytes(snapshotLines.front().substr(sizeof("snapshot"))), before) << "the desktop before the restore";
+}
+
+TEST_F(CommandLine, ARestoreGoesOnWhenNoSnapshotCanBeSaved) {
+    ASSERT_NO_FATAL_FAILURE(Start({}, {{"甲", 100, 100}}));
+    // A file where the snapshot directory should be.
+    const std::string snapshots = SnapshotDirectory();
+    const std::string parent = snapshots.substr(0, snapshots.rfind('\\'));
+    const int made = SHCreateDirectoryExA(nullptr, parent.c_str(), nullptr);
+    ASSERT_TRUE(made == ERROR_SUCCESS || made == ERROR_ALREADY_EXISTS) << made;
+    ASSERT_TRUE(WriteBytes(snapshots, "x"));
+    const CommandRun run = Run({"/restore", SaveLayout("layout.ini", LayoutText({SystemLine("甲", 700, 500)}))});
+    DeleteFileA(snapshots.c_str());
+    EXPECT_EQ(run.exitCode, std::optional<DWORD>(0)) << run.output;
+    EXPECT_EQ(LinesOf(run.output, "nosnapshot"), std::vector<std::string>{"nosnapshot\t" + snapshots});
+    EXPECT_EQ(Find(Items(), "甲")->bounds.left, 700);
 }
 
 TEST_F(CommandLine, UndoWithoutSnapshotIsRefused) {
