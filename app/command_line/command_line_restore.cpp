@@ -162,7 +162,7 @@ int32_t RunCommandLineRestore(const CommandLine& command, ConsoleOutput& out) no
             return host.Tell(out);
         case RestoreStatus::kAutoArrange:
             return Refuse(out, {"error", "autoarrange"}, action);
-        // The command line never stops a pass: a stopped one is a desktop that went away.
+        // This host never stops a pass; a pass that ends early lost the desktop.
         case RestoreStatus::kNoDesktop:
         case RestoreStatus::kStopped:
             out.Write(FactLine({"error", "nodesktop"}));
