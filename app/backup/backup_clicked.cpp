@@ -2,9 +2,7 @@
 
 #include <vector>
 
-#include "app/backup/backup_file.h"
-#include "app/desktop/read_desktop_icons.h"
-#include "app/layout/layout_file.h"
+#include "app/backup/back_up_layout.h"
 #include "app/main_window/component_texts.h"
 #include "app/main_window/main_window_ids.h"
 #include "app/program_variables.h"
@@ -20,15 +18,6 @@ constexpr char kCannotReadDesktop[] = "备份失败，无法读取桌面图标�
 
 void Tell(const char* text) {
     tool::InfoBox(text, 0);
-}
-
-// Every line of the layout into the open file: the screen line, the count line, the item lines.
-bool WriteLayout(int32_t file, IconEntryArray& icons) {
-    const Text screen = ScreenLine();
-    if (!tool::WriteLines(file, screen.get()))
-        return false;
-    const Text count = CountLine(static_cast<int32_t>(icons.Count()));
-    return WriteLayoutLine(file, count.get()) && WriteIconLines(file, icons);
 }
 
 }  // namespace
@@ -56,28 +45,19 @@ EventResult BackupClicked(const EventCall&) noexcept {
         Tell(kChooseDirectory);
         return {};
     }
-    if (!tool::FileExists(BackupDirectory.get()))
-        CreateDirectoryPath(BackupDirectory);
-
-    const Text stamp = tool::DateTimeText(tool::CurrentTime());
-    // The desktop is read before the file is made, so that a desktop that cannot be read leaves no file.
-    if (!ReadDesktopIcons(nullptr)) {
-        Tell(kCannotReadDesktop);
-        return {};
+    switch (BackUpLayout(BackupDirectory.get()).status) {
+        case BackupStatus::kWritten: {
+            const Text message(ConcatTexts({"备份成功，备份文件在[", BackupDirectory.get(), "]！！！"}));
+            Tell(message.get());
+            return {};
+        }
+        case BackupStatus::kNoDesktop:
+            Tell(kCannotReadDesktop);
+            return {};
+        case BackupStatus::kNotWritten:
+            Tell(kCheckBackupPath);
+            return {};
     }
-    BackupFile file;
-    if (!file.Open(BackupDirectory.get())) {
-        Tell(kCheckBackupPath);
-        return {};
-    }
-    const bool written = WriteLayout(file.number(), DesktopIcons);
-    if (!written || !file.Commit(stamp.get())) {
-        file.Discard();
-        Tell(kCheckBackupPath);
-        return {};
-    }
-    const Text message(ConcatTexts({"备份成功，备份文件在[", BackupDirectory.get(), "]！！！"}));
-    Tell(message.get());
     return {};
 }
 

@@ -2,12 +2,12 @@
 
 #include <string>
 
-#include "app/layout/layout_reader.h"
-#include "app/layout/read_layout_file.h"
 #include "app/main_window/component_texts.h"
 #include "app/main_window/main_window_ids.h"
 #include "app/program_variables.h"
+#include "app/restore/checked_layout.h"
 #include "app/restore/restore_pass.h"
+#include "app/restore/restore_snapshot.h"
 #include "app/restore/restore_report.h"
 #include "app/tool_commands.h"
 #include "commands/runtime_link.h"
@@ -40,6 +40,9 @@ class WindowHost final : public RestoreHost {
         tool::Delay(milliseconds);
         return MainWindowAlive();
     }
+
+    // The window says nothing when the snapshot cannot be written: the restore goes on all the same.
+    void BeforeFirstMove() noexcept override { SaveRestoreSnapshot(); }
 };
 
 // Backup and restore share the program-wide variables, and the restore lets clicks through while it
@@ -62,32 +65,29 @@ void TellError(const char* text) {
     tool::InfoBox(text, kErrorIcon, kErrorCaption);
 }
 
-// No file, an unreadable one or one without a screen line has no stored size: 0 by 0.
-StoredScreen ReadStoredScreenSize(const std::optional<std::string>& bytes) {
-    return bytes ? ReadScreenLine(std::string_view(*bytes).substr(0, bytes->find('\n'))) : StoredScreen{};
-}
-
-bool SameScreen(const StoredScreen& stored) {
-    return stored.width == tool::ScreenWidth() && stored.height == tool::ScreenHeight();
-}
-
 bool AnythingToReport() {
     return UnrestoredShortcuts.Count() > 0 || MissingFiles.Count() > 0 || NotLandedIcons.Count() > 0;
 }
 
 void Restore() {
     const Text path = ReadTextProperty(kBackupFileEdit, kEditContent);
-    const std::optional<std::string> bytes = ReadLayoutFile(path.get());
-    if (!SameScreen(ReadStoredScreenSize(bytes))) {
-        TellError("分辨率不同，无法还原!!");
-        return;
+    const CheckedLayout checked = CheckLayoutFile(path.get());
+    switch (checked.check) {
+        case LayoutCheck::kReady:
+            break;
+        // No file, an unreadable one or one without a screen line has no stored size: 0 by 0.
+        case LayoutCheck::kUnreadable:
+        case LayoutCheck::kOtherScreen:
+            TellError("分辨率不同，无法还原!!");
+            return;
+        case LayoutCheck::kMalformed: {
+            const std::string message =
+                "备份文件格式错误（第" + std::to_string(checked.layout.badLine) + "行），无法还原！";
+            TellError(message.c_str());
+            return;
+        }
     }
-    const StoredLayout layout = ParseLayout(*bytes);
-    if (layout.badLine != 0) {
-        const std::string message = "备份文件格式错误（第" + std::to_string(layout.badLine) + "行），无法还原！";
-        TellError(message.c_str());
-        return;
-    }
+    const StoredLayout& layout = checked.layout;
     WindowHost host;
     switch (RestoreDesktopIcons(layout, host)) {
         case RestoreStatus::kDone:

@@ -30,7 +30,11 @@ IconEntry& Saved(size_t entry) {
 class RestorePass {
   public:
     RestorePass(HWND listView, const StoredLayout& layout, RestoreHost& host)
-        : listView_(listView), layout_(layout), host_(host), directories_(WorkOutDesktopDirectories()) {
+        : listView_(listView),
+          layout_(layout),
+          host_(host),
+          dryRun_(host.DryRun()),
+          directories_(WorkOutDesktopDirectories()) {
         std::unordered_map<std::string, int32_t> seen;
         for (const StoredIcon& icon : layout_.icons)
             occurrence_.push_back(seen[icon.caption]++);
@@ -56,6 +60,8 @@ class RestorePass {
                 return RestoreStatus::kStopped;
         }
         *FreeSlot.get() = ItemRectangle{planner_->FreeSlot().x, planner_->FreeSlot().y, 0, 0};
+        if (dryRun_)
+            return RestoreStatus::kDone;
         return CheckWhereTheyLanded() ? RestoreStatus::kDone : RestoreStatus::kNoDesktop;
     }
 
@@ -116,12 +122,19 @@ class RestorePass {
         }
         if (ExistsOnDesktop(icon.caption + ".lnk"))
             return Step::kPlace;
-        if (!host_.RecreateMissingShortcuts())
+        if (!host_.RecreateMissingShortcuts()) {
+            host_.ShortcutLeftMissing(icon);
             return Step::kSkip;
+        }
+        if (dryRun_) {
+            host_.ShortcutRecreated(icon);
+            return Step::kSkip;
+        }
         if (!RecreateShortcut(Saved(entry))) {
             UnrestoredShortcuts.Append(Saved(entry));
             return Step::kPlaceListed;
         }
+        host_.ShortcutRecreated(icon);
         return WaitForIcon(entry);
     }
 
@@ -144,18 +157,33 @@ class RestorePass {
     bool Place(size_t entry) noexcept {
         const StoredIcon& stored = layout_.icons[entry];
         const std::optional<int32_t> icon = planner_->IconFor(stored.caption, occurrence_[entry]);
-        if (!icon)
+        if (!icon) {
+            host_.NoIcon(stored);
             return true;
+        }
         for (const IconMove& move : planner_->Place(*icon, stored.rectangle.left, stored.rectangle.top)) {
-            if (!host_.Wait(host_.MoveDelay()))
-                return false;
-            // The list view places the item's position, which lies off its bounds by the icon's own offset.
-            const POINT offset = offsets_[static_cast<size_t>(move.icon)];
-            MoveListViewItem(listView_, move.icon, move.x + offset.x, move.y + offset.y);
             ItemRectangle& rectangle = *DesktopIcon(move.icon).rectangle;
+            if (!dryRun_ && !Move(move))
+                return false;
+            host_.IconMoved(
+                {move.icon, planner_->Icon(move.icon).caption, rectangle.left, rectangle.top, move.x, move.y});
             rectangle.left = move.x;
             rectangle.top = move.y;
         }
+        return true;
+    }
+
+    // False when the host stopped the restore.
+    bool Move(const IconMove& move) noexcept {
+        if (!moved_) {
+            moved_ = true;
+            host_.BeforeFirstMove();
+        }
+        if (!host_.Wait(host_.MoveDelay()))
+            return false;
+        // The list view places the item's position, which lies off its bounds by the icon's own offset.
+        const POINT offset = offsets_[static_cast<size_t>(move.icon)];
+        MoveListViewItem(listView_, move.icon, move.x + offset.x, move.y + offset.y);
         return true;
     }
 
@@ -175,6 +203,8 @@ class RestorePass {
     HWND listView_;
     const StoredLayout& layout_;
     RestoreHost& host_;
+    const bool dryRun_;
+    bool moved_ = false;
     DesktopDirectories directories_;
     std::vector<int32_t> occurrence_;  // per entry: how many entries of its caption come before it
     std::optional<PlacementPlanner> planner_;
