@@ -20,9 +20,9 @@ bool WriteLayout(int32_t file, IconEntryArray& icons) {
     return WriteLayoutLine(file, count.get()) && WriteIconLines(file, icons);
 }
 
-}  // namespace
-
-Text WriteLayoutFile(const char* directory) noexcept {
+// DesktopIcons as they stand, with the screen's size now, into a new file in the directory (created
+// when missing), named after the time now. The path written, or null.
+Text WriteLayoutFile(const char* directory) {
     if (!tool::FileExists(directory)) {
         const Text path(NewText(directory));
         CreateDirectoryPath(path);
@@ -38,6 +38,8 @@ Text WriteLayoutFile(const char* directory) noexcept {
     }
     return file.Commit(stamp.get());
 }
+
+}  // namespace
 
 BackupResult BackUpLayout(const char* directory) noexcept {
     // The desktop is read before the file is made, so that a desktop that cannot be read leaves no file.

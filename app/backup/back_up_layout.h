@@ -21,8 +21,4 @@ struct BackupResult {
 // created with its missing parents first.
 BackupResult BackUpLayout(const char* directory) noexcept;
 
-// DesktopIcons as they stand, with the screen's size now, into a new file in the directory (created
-// when missing), named after the time now. The path written, or null.
-Text WriteLayoutFile(const char* directory) noexcept;
-
 }  // namespace velmora

@@ -6,6 +6,7 @@
 #include "app/backup/back_up_layout.h"
 #include "app/dll_commands.h"
 #include "app/layout/layout_directory.h"
+#include "app/program_variables.h"
 
 namespace velmora {
 
@@ -21,7 +22,11 @@ Text SaveRestoreSnapshot() noexcept {
     const std::string directory = SnapshotDirectory();
     if (directory.empty())
         return Text();
-    Text path = WriteLayoutFile(directory.c_str());
+    // The restore's own picture in DesktopIcons holds captions and places only; the snapshot is a
+    // backup like any other, read and classified afresh, and the restore's picture is kept meanwhile.
+    IconEntryArray restoring = std::move(DesktopIcons);
+    Text path = BackUpLayout(directory.c_str()).path;
+    DesktopIcons = std::move(restoring);
     if (!path)
         return path;
     const std::vector<LayoutCandidate> snapshots = ListLayoutFiles(directory);
