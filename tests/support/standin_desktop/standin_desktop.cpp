@@ -7,6 +7,7 @@
 #include <fstream>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -57,15 +58,6 @@ int InsertItem(View& view, const std::string& caption, LPARAM id) {
     return static_cast<int>(SendMessageA(view.list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
 }
 
-int FindCaption(HWND list, const std::string& caption) {
-    const int count = ListView_GetItemCount(list);
-    for (int i = 0; i < count; ++i) {
-        if (ItemText(list, i) == caption)
-            return i;
-    }
-    return -1;
-}
-
 void AddFolderItems(View& view) {
     for (const FolderItem& item : ReadDesktopFolders(g_desktop->options.hiddenExtensions)) {
         const LPARAM id = g_desktop->nextId++;
@@ -74,14 +66,17 @@ void AddFolderItems(View& view) {
     }
 }
 
-// Like the shell: a file that appeared gets an icon, a file that went loses its icon.
+// Like the shell: a file that appeared gets an icon, a file that went loses its icon. Sets, so that a
+// desktop of thousands of files does not keep the stand-in busy between its answers.
 void Rescan(View& view) {
     const std::vector<FolderItem> current = ReadDesktopFolders(g_desktop->options.hiddenExtensions);
+    std::set<std::string> currentPaths;
+    for (const FolderItem& item : current)
+        currentPaths.insert(item.path);
+    std::set<std::string> knownPaths;
     for (auto it = view.folderPaths.begin(); it != view.folderPaths.end();) {
-        bool present = false;
-        for (const FolderItem& item : current)
-            present = present || item.path == it->second;
-        if (present) {
+        if (currentPaths.count(it->second)) {
+            knownPaths.insert(it->second);
             ++it;
             continue;
         }
@@ -94,10 +89,7 @@ void Rescan(View& view) {
         it = view.folderPaths.erase(it);
     }
     for (const FolderItem& item : current) {
-        bool known = false;
-        for (const auto& [id, path] : view.folderPaths)
-            known = known || path == item.path;
-        if (known)
+        if (knownPaths.count(item.path))
             continue;
         const LPARAM id = g_desktop->nextId++;
         view.folderPaths[id] = item.path;
@@ -204,14 +196,18 @@ bool LoadFixture(const std::string& path, std::vector<FixtureItem>& items) {
     return true;
 }
 
-// The list view arranges all its icons at its first paint, so positions are set after that.
+// The list view arranges all its icons at its first paint, so positions are set after that. Captions
+// are looked up in one pass over the items, so that thousands of fixture items start quickly.
 void PlaceFixtureItems(View& view) {
+    std::map<std::string, int> firstIndexOf;
+    for (int i = ListView_GetItemCount(view.list) - 1; i >= 0; --i)
+        firstIndexOf[ItemText(view.list, i)] = i;
     for (const FixtureItem& item : view.fixture) {
-        int index = FindCaption(view.list, item.caption);
-        if (index < 0)
-            index = InsertItem(view, item.caption, g_desktop->nextId++);
+        auto found = firstIndexOf.find(item.caption);
+        if (found == firstIndexOf.end())
+            found = firstIndexOf.emplace(item.caption, InsertItem(view, item.caption, g_desktop->nextId++)).first;
         UpdateWindow(view.list);
-        ListView_SetItemPosition(view.list, index, item.x, item.y);
+        ListView_SetItemPosition(view.list, found->second, item.x, item.y);
     }
 }
 
