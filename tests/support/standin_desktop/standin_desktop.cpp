@@ -2,6 +2,7 @@
 // "SHELLDLL_DefView" that holds a real "SysListView32" in icon view.
 #include <windows.h>
 #include <commctrl.h>
+#include <shlobj.h>
 
 #include <cstdio>
 #include <fstream>
@@ -34,6 +35,7 @@ struct Desktop {
     std::vector<std::unique_ptr<View>> views;
     HIMAGELIST images = nullptr;
     LPARAM nextId = 1;
+    std::vector<HANDLE> folderChanges;  // change notifications of the desktop directories
 };
 
 Desktop* g_desktop = nullptr;
@@ -97,6 +99,41 @@ void Rescan(View& view) {
     }
 }
 
+// Like the shell, which hears of changes to the desktop directories: a rescan only after a change, so
+// that thousands of icons do not keep the stand-in busy between its answers. Without notifications,
+// every tick rescans.
+void StopWatchingDesktopFolders() {
+    for (HANDLE change : g_desktop->folderChanges)
+        FindCloseChangeNotification(change);
+    g_desktop->folderChanges.clear();
+}
+
+void WatchDesktopFolders() {
+    for (int csidl : {CSIDL_DESKTOPDIRECTORY, CSIDL_COMMON_DESKTOPDIRECTORY}) {
+        char folder[MAX_PATH];
+        const HANDLE change = SHGetSpecialFolderPathA(nullptr, folder, csidl, FALSE)
+                                  ? FindFirstChangeNotificationA(
+                                        folder, FALSE, FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_DIR_NAME)
+                                  : INVALID_HANDLE_VALUE;
+        if (change == INVALID_HANDLE_VALUE) {
+            StopWatchingDesktopFolders();
+            return;
+        }
+        g_desktop->folderChanges.push_back(change);
+    }
+}
+
+bool DesktopFoldersChanged() {
+    bool changed = g_desktop->folderChanges.empty();
+    for (HANDLE change : g_desktop->folderChanges) {
+        if (WaitForSingleObject(change, 0) == WAIT_OBJECT_0) {
+            FindNextChangeNotification(change);
+            changed = true;
+        }
+    }
+    return changed;
+}
+
 bool WriteReport() {
     std::ofstream report(g_desktop->options.report, std::ios::binary | std::ios::trunc);
     if (!report)
@@ -126,7 +163,7 @@ LRESULT CALLBACK ShellWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
         case kReportMessage:
             return WriteReport() ? 1 : 0;
         case WM_TIMER:
-            if (wParam == kRescanTimer) {
+            if (wParam == kRescanTimer && DesktopFoldersChanged()) {
                 for (auto& view : g_desktop->views) {
                     if (view->top == window && view->list)
                         Rescan(*view);
@@ -256,6 +293,9 @@ int Run(int argc, char** argv, HINSTANCE instance) {
     if (desktop.views.size() > 1 && !LoadFixture(desktop.options.secondFixture, desktop.views[1]->fixture))
         return Fail("cannot read the fixture " + desktop.options.secondFixture);
 
+    // Watched before the first reading, so that no change after it goes unheard.
+    if (desktop.options.fromDesktopFolders)
+        WatchDesktopFolders();
     for (auto& view : desktop.views) {
         if (view->list && desktop.options.fromDesktopFolders && view == desktop.views.front())
             AddFolderItems(*view);
@@ -279,6 +319,7 @@ int Run(int argc, char** argv, HINSTANCE instance) {
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
+    StopWatchingDesktopFolders();
     ImageList_Destroy(desktop.images);
     return 0;
 }
