@@ -37,12 +37,15 @@ void MeasureBackups(const BenchDesktop& desktop, int runs, BackupTimes& times) {
     ASSERT_TRUE(test::TypeText(app->backupDirEdit(), velmoraDirectory));
 
     for (int run = 0; run <= runs; ++run) {
+        desktop.Settle();
         const Stopwatch watch;
         ASSERT_TRUE(BaselineBackup(desktop.directories().userDirectory(), desktop.directories().commonDirectory(),
                                    baselineFile));
         const double baselineSeconds = watch.Seconds();
         ASSERT_EQ(ReadBytes(baselineFile), *expected) << "the baseline wrote another layout";
 
+        ASSERT_TRUE(ReadyForClick(*app));
+        desktop.Settle();
         const auto answer = TimeClickToMessageBox(*app, app->backupButton());
         ASSERT_TRUE(answer);
         ASSERT_EQ(answer->text, "备份成功，备份文件在[" + velmoraDirectory + "]！！！");

@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "tests/support/shortcut.h"
+#include "tests/support/wait.h"
 
 namespace velmora::bench {
 namespace {
@@ -17,6 +18,8 @@ constexpr const char* kTargets[] = {"C:\\windows\\notepad.exe", "C:\\windows\\re
                                     "C:\\windows\\system32\\cmd.exe", "C:\\windows\\system32\\winver.exe"};
 constexpr int kGridStep = 90;
 constexpr int kGridColumns = 20;
+// Time for the stand-in to take up messages posted to it after it was last idle.
+constexpr DWORD kSettleMs = 200;
 
 std::string Numbered(const char* stem, int number, const char* extension = "") {
     char name[64];
@@ -86,6 +89,11 @@ bool BenchDesktop::LayOut(int n) {
     if (!made)
         ADD_FAILURE() << "cannot lay out a desktop of " << n << " icons";
     return made;
+}
+
+void BenchDesktop::Settle() const {
+    WaitForInputIdle(shell_->process().get(), test::kDefaultTimeoutMs);
+    Sleep(kSettleMs);
 }
 
 std::optional<std::string> BenchDesktop::ExpectedBackup() const {

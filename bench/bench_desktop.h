@@ -30,6 +30,10 @@ class BenchDesktop {
     const std::map<std::string, ExpectedKind>& kinds() const { return kinds_; }
     int size() const { return size_; }
 
+    // Waits until the stand-in has done what the last steps set off (such as repainting thousands of
+    // icons under a message box that closed), so that a timed run starts on a quiet desktop.
+    void Settle() const;
+
     // The bytes a backup of this desktop must write, from what the stand-in's list view holds now.
     std::optional<std::string> ExpectedBackup() const;
 

@@ -25,15 +25,19 @@ HWND ShownMessageBox(DWORD processId) {
 
 }  // namespace
 
-std::optional<TimedAnswer> TimeClickToMessageBox(test::VelmoraApp& app, HWND button) {
-    // What a person's click goes through first is not Velmora's work: it is done before the watch starts.
+bool ReadyForClick(test::VelmoraApp& app) {
     SetForegroundWindow(app.window());
-    test::WaitFor("Velmora's window to be active", test::kDefaultTimeoutMs,
-                  [&] { return GetForegroundWindow() == app.window(); });
+    if (!test::WaitFor("Velmora's window to be active", test::kDefaultTimeoutMs,
+                       [&] { return GetForegroundWindow() == app.window(); }))
+        return false;
     if (WaitForInputIdle(app.process().get(), test::kDefaultTimeoutMs) != 0) {
         ADD_FAILURE() << "Velmora did not become ready for input";
-        return std::nullopt;
+        return false;
     }
+    return true;
+}
+
+std::optional<TimedAnswer> TimeClickToMessageBox(test::VelmoraApp& app, HWND button) {
     const DWORD processId = app.process().id();
     const Stopwatch watch;
     test::Click(button);

@@ -18,8 +18,12 @@ struct TimedAnswer {
     std::string text;  // the message box's text
 };
 
-// Clicks the button once Velmora waits for input, times until its message box shows, reads the box and
-// answers it with OK. Nullopt, with a test failure, when no box comes.
+// Activates Velmora's window and waits until Velmora waits for input, as a person's click finds it.
+// What that sets off is not Velmora's work, so it comes before the watch starts.
+bool ReadyForClick(test::VelmoraApp& app);
+
+// Clicks the button, times until Velmora's message box shows, reads the box and answers it with OK.
+// Nullopt, with a test failure, when no box comes.
 std::optional<TimedAnswer> TimeClickToMessageBox(test::VelmoraApp& app, HWND button);
 
 // The most memory the process has had in its working set so far.
