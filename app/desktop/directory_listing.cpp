@@ -1,7 +1,6 @@
 #include "app/desktop/directory_listing.h"
 
 #include <algorithm>
-#include <iterator>
 
 #include "commands/find_handle.h"
 
