@@ -17,9 +17,9 @@ bool ReadDesktopIcons(HWND listView) noexcept {
     std::vector<DesktopItem> items;
     if (ReadListViewItems(listView, items) != ReadStatus::kRead)
         return false;
-    const DesktopDirectories directories = WorkOutDesktopDirectories();
+    const IconClassifier classifier(WorkOutDesktopDirectories());
     for (const DesktopItem& item : items) {
-        Classification classification = ClassifyCaption(directories, item.caption.c_str());
+        Classification classification = classifier.Classify(item.caption.c_str());
         const Text caption(NewText(item.caption.c_str()));
         ItemRectangle rectangle = {item.bounds.left, item.bounds.top, item.bounds.right, item.bounds.bottom};
         IconEntry entry = {item.index, const_cast<char*>(classification.kind), caption.get(), &rectangle,

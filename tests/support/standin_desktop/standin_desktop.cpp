@@ -2,12 +2,14 @@
 // "SHELLDLL_DefView" that holds a real "SysListView32" in icon view.
 #include <windows.h>
 #include <commctrl.h>
+#include <shlobj.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -37,6 +39,7 @@ struct Desktop {
     std::vector<std::unique_ptr<View>> views;
     HIMAGELIST images = nullptr;
     LPARAM nextId = 1;
+    std::vector<HANDLE> folderChanges;  // change notifications of the desktop directories
 };
 
 Desktop* g_desktop = nullptr;
@@ -61,15 +64,6 @@ int InsertItem(View& view, const std::string& caption, LPARAM id) {
     return static_cast<int>(SendMessageA(view.list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
 }
 
-int FindCaption(HWND list, const std::string& caption) {
-    const int count = ListView_GetItemCount(list);
-    for (int i = 0; i < count; ++i) {
-        if (ItemText(list, i) == caption)
-            return i;
-    }
-    return -1;
-}
-
 void AddFolderItems(View& view) {
     for (const FolderItem& item : ReadDesktopFolders(g_desktop->options.hiddenExtensions)) {
         const LPARAM id = g_desktop->nextId++;
@@ -78,14 +72,17 @@ void AddFolderItems(View& view) {
     }
 }
 
-// Like the shell: a file that appeared gets an icon, a file that went loses its icon.
+// Like the shell: a file that appeared gets an icon, a file that went loses its icon. Sets, so that a
+// desktop of thousands of files does not keep the stand-in busy between its answers.
 void Rescan(View& view) {
     const std::vector<FolderItem> current = ReadDesktopFolders(g_desktop->options.hiddenExtensions);
+    std::set<std::string> currentPaths;
+    for (const FolderItem& item : current)
+        currentPaths.insert(item.path);
+    std::set<std::string> knownPaths;
     for (auto it = view.folderPaths.begin(); it != view.folderPaths.end();) {
-        bool present = false;
-        for (const FolderItem& item : current)
-            present = present || item.path == it->second;
-        if (present) {
+        if (currentPaths.count(it->second)) {
+            knownPaths.insert(it->second);
             ++it;
             continue;
         }
@@ -98,15 +95,47 @@ void Rescan(View& view) {
         it = view.folderPaths.erase(it);
     }
     for (const FolderItem& item : current) {
-        bool known = false;
-        for (const auto& [id, path] : view.folderPaths)
-            known = known || path == item.path;
-        if (known)
+        if (knownPaths.count(item.path))
             continue;
         const LPARAM id = g_desktop->nextId++;
         view.folderPaths[id] = item.path;
         InsertItem(view, item.caption, id);
     }
+}
+
+// Like the shell, which hears of changes to the desktop directories: a rescan only after a change, so
+// that thousands of icons do not keep the stand-in busy between its answers. Without notifications,
+// every tick rescans.
+void StopWatchingDesktopFolders() {
+    for (HANDLE change : g_desktop->folderChanges)
+        FindCloseChangeNotification(change);
+    g_desktop->folderChanges.clear();
+}
+
+void WatchDesktopFolders() {
+    for (int csidl : {CSIDL_DESKTOPDIRECTORY, CSIDL_COMMON_DESKTOPDIRECTORY}) {
+        char folder[MAX_PATH];
+        const HANDLE change = SHGetSpecialFolderPathA(nullptr, folder, csidl, FALSE)
+                                  ? FindFirstChangeNotificationA(
+                                        folder, FALSE, FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_DIR_NAME)
+                                  : INVALID_HANDLE_VALUE;
+        if (change == INVALID_HANDLE_VALUE) {
+            StopWatchingDesktopFolders();
+            return;
+        }
+        g_desktop->folderChanges.push_back(change);
+    }
+}
+
+bool DesktopFoldersChanged() {
+    bool changed = g_desktop->folderChanges.empty();
+    for (HANDLE change : g_desktop->folderChanges) {
+        if (WaitForSingleObject(change, 0) == WAIT_OBJECT_0) {
+            FindNextChangeNotification(change);
+            changed = true;
+        }
+    }
+    return changed;
 }
 
 bool WriteReport() {
@@ -174,7 +203,7 @@ LRESULT CALLBACK ShellWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
         case kReportMessage:
             return WriteReport() ? 1 : 0;
         case WM_TIMER:
-            if (wParam == kRescanTimer) {
+            if (wParam == kRescanTimer && DesktopFoldersChanged()) {
                 for (auto& view : g_desktop->views) {
                     if (view->top == window && view->list)
                         Rescan(*view);
@@ -246,14 +275,18 @@ bool LoadFixture(const std::string& path, std::vector<FixtureItem>& items) {
     return true;
 }
 
-// The list view arranges all its icons at its first paint, so positions are set after that.
+// The list view arranges all its icons at its first paint, so positions are set after that. Captions
+// are looked up in one pass over the items, so that thousands of fixture items start quickly.
 void PlaceFixtureItems(View& view) {
+    std::map<std::string, int> firstIndexOf;
+    for (int i = ListView_GetItemCount(view.list) - 1; i >= 0; --i)
+        firstIndexOf[ItemText(view.list, i)] = i;
     for (const FixtureItem& item : view.fixture) {
-        int index = FindCaption(view.list, item.caption);
-        if (index < 0)
-            index = InsertItem(view, item.caption, g_desktop->nextId++);
+        auto found = firstIndexOf.find(item.caption);
+        if (found == firstIndexOf.end())
+            found = firstIndexOf.emplace(item.caption, InsertItem(view, item.caption, g_desktop->nextId++)).first;
         UpdateWindow(view.list);
-        ListView_SetItemPosition(view.list, index, item.x, item.y);
+        ListView_SetItemPosition(view.list, found->second, item.x, item.y);
     }
 }
 
@@ -302,6 +335,9 @@ int Run(int argc, char** argv, HINSTANCE instance) {
     if (desktop.views.size() > 1 && !LoadFixture(desktop.options.secondFixture, desktop.views[1]->fixture))
         return Fail("cannot read the fixture " + desktop.options.secondFixture);
 
+    // Watched before the first reading, so that no change after it goes unheard.
+    if (desktop.options.fromDesktopFolders)
+        WatchDesktopFolders();
     for (auto& view : desktop.views) {
         if (view->list && desktop.options.fromDesktopFolders && view == desktop.views.front())
             AddFolderItems(*view);
@@ -325,6 +361,7 @@ int Run(int argc, char** argv, HINSTANCE instance) {
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
+    StopWatchingDesktopFolders();
     ImageList_Destroy(desktop.images);
     return 0;
 }

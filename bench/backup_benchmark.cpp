@@ -1,0 +1,105 @@
+// The backup of a crowded desktop: Velmora from the click to the message box, against the baseline
+// that does only the unavoidable work, side by side on the same desktop.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "bench/backup_baseline.h"
+#include "bench/bench_desktop.h"
+#include "bench/bench_options.h"
+#include "bench/ratio_table.h"
+#include "tests/e2e/layout_files.h"
+#include "bench/stopwatch.h"
+#include "bench/velmora_timing.h"
+#include "tests/support/build_paths.h"
+#include "tests/support/ui_driver.h"
+
+namespace velmora::bench {
+namespace {
+
+using test::FilesIn;
+using test::ReadBytes;
+
+struct BackupTimes {
+    std::vector<double> baseline;
+    std::vector<double> velmora;
+    size_t velmoraPeakWorkingSet = 0;
+};
+
+void TimeBaseline(const BenchDesktop& desktop, const std::string& file, const std::string& expected, double& seconds) {
+    desktop.Settle();
+    const Stopwatch watch;
+    ASSERT_TRUE(BaselineBackup(desktop.directories().userDirectory(), desktop.directories().commonDirectory(), file));
+    seconds = watch.Seconds();
+    ASSERT_EQ(ReadBytes(file), expected) << "the baseline wrote another layout";
+}
+
+void TimeVelmora(const BenchDesktop& desktop,
+                 test::VelmoraApp& app,
+                 const std::string& directory,
+                 const std::string& expected,
+                 double& seconds) {
+    ASSERT_TRUE(ReadyForClick(app));
+    desktop.Settle();
+    const auto answer = TimeClickToMessageBox(app, app.backupButton());
+    ASSERT_TRUE(answer);
+    seconds = answer->seconds;
+    ASSERT_EQ(answer->text, "备份成功，备份文件在[" + directory + "]！！！");
+    const std::vector<std::string> files = FilesIn(directory);
+    ASSERT_EQ(files.size(), 1u);
+    const std::string written = directory + "\\" + files[0];
+    ASSERT_EQ(ReadBytes(written), expected) << "Velmora wrote another layout";
+    ASSERT_TRUE(DeleteFileA(written.c_str()));
+}
+
+// One Velmora for all runs of a size, as a user who backs up again and again. The two sides take turns
+// at going first, and the first run of each is a warm-up that is not counted; every run's file is
+// checked byte for byte.
+void MeasureBackups(const BenchDesktop& desktop, int runs, BackupTimes& times) {
+    const auto expected = desktop.ExpectedBackup();
+    ASSERT_TRUE(expected);
+    const std::string velmoraDirectory = test::MakeScratchDirectory("bench-velmora");
+    const std::string baselineFile = test::MakeScratchDirectory("bench-baseline") + "\\layout.ini";
+    auto app = test::VelmoraApp::Start();
+    ASSERT_TRUE(app);
+    ASSERT_TRUE(test::TypeText(app->backupDirEdit(), velmoraDirectory));
+
+    for (int run = 0; run <= runs; ++run) {
+        double baselineSeconds = 0;
+        double velmoraSeconds = 0;
+        for (bool baselineTurn : {run % 2 == 0, run % 2 != 0}) {
+            if (baselineTurn)
+                TimeBaseline(desktop, baselineFile, *expected, baselineSeconds);
+            else
+                TimeVelmora(desktop, *app, velmoraDirectory, *expected, velmoraSeconds);
+            if (testing::Test::HasFatalFailure())
+                return;
+        }
+        if (run > 0) {
+            times.baseline.push_back(baselineSeconds);
+            times.velmora.push_back(velmoraSeconds);
+        }
+    }
+    times.velmoraPeakWorkingSet = PeakWorkingSet(app->process().get());
+    EXPECT_EQ(app->Close(), std::optional<DWORD>(0));
+}
+
+TEST(BackupBenchmark, VelmoraAgainstTheUnavoidableWork) {
+    RatioTable table("Backup, from the click to the message box; median seconds per run", {"Velmora peak working set"});
+    for (int size : Options().sizes) {
+        BenchDesktop desktop;
+        ASSERT_TRUE(desktop.Start(size));
+        BackupTimes times;
+        MeasureBackups(desktop, Options().runs, times);
+        ASSERT_FALSE(HasFatalFailure());
+        table.Add(size, times.baseline, times.velmora, {Megabytes(times.velmoraPeakWorkingSet)});
+        std::printf("N = %d measured\n", size);
+        std::fflush(stdout);
+    }
+    std::printf("\n%s\n", table.Text().c_str());
+}
+
+}  // namespace
+}  // namespace velmora::bench
