@@ -29,6 +29,7 @@ class BenchDesktop {
     // Every caption that names a file; the others are the shell's own items.
     const std::map<std::string, ExpectedKind>& kinds() const { return kinds_; }
     int size() const { return size_; }
+    const test::StandInDesktop& shell() const { return *shell_; }
 
     // Waits until the stand-in has done what the last steps set off (such as repainting thousands of
     // icons under a message box that closed), so that a timed run starts on a quiet desktop.

@@ -13,13 +13,8 @@
 #include "runtime/heap.h"
 
 namespace velmora {
-namespace {
 
-char* ReadShortcutTarget(const char* path) noexcept {
-    SHFILEINFOA info{};
-    if (SHGetFileInfoA(path, 0, &info, sizeof info, SHGFI_ATTRIBUTES) == 0 || (info.dwAttributes & SFGAO_LINK) == 0) {
-        return nullptr;
-    }
+char* ReadLinkFileTarget(const char* path) noexcept {
     ComPtr<IShellLinkA> link;
     if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.putVoid()))) {
         return nullptr;
@@ -45,6 +40,16 @@ char* ReadShortcutTarget(const char* path) noexcept {
     }
     target[MAX_PATH - 1] = '\0';
     return NewText(target);
+}
+
+namespace {
+
+char* ReadShortcutTarget(const char* path) noexcept {
+    SHFILEINFOA info{};
+    if (SHGetFileInfoA(path, 0, &info, sizeof info, SHGFI_ATTRIBUTES) == 0 || (info.dwAttributes & SFGAO_LINK) == 0) {
+        return nullptr;
+    }
+    return ReadLinkFileTarget(path);
 }
 
 }  // namespace

@@ -20,9 +20,9 @@ bool WriteLayout(int32_t file, IconEntryArray& icons) {
     return WriteLayoutLine(file, count.get()) && WriteIconLines(file, icons);
 }
 
-// DesktopIcons as they stand, with the screen's size now, into a new file in the directory (created
-// when missing), named after the time now. The path written, or null.
-Text WriteLayoutFile(const char* directory) {
+}  // namespace
+
+Text WriteLayoutFile(const char* directory, IconEntryArray& icons) noexcept {
     if (!tool::FileExists(directory)) {
         const Text path(NewText(directory));
         CreateDirectoryPath(path);
@@ -31,7 +31,7 @@ Text WriteLayoutFile(const char* directory) {
     BackupFile file;
     if (!file.Open(directory))
         return Text();
-    const bool written = WriteLayout(file.number(), DesktopIcons);
+    const bool written = WriteLayout(file.number(), icons);
     if (!written) {
         file.Discard();
         return Text();
@@ -39,13 +39,11 @@ Text WriteLayoutFile(const char* directory) {
     return file.Commit(stamp.get());
 }
 
-}  // namespace
-
 BackupResult BackUpLayout(const char* directory) noexcept {
     // The desktop is read before the file is made, so that a desktop that cannot be read leaves no file.
     if (!ReadDesktopIcons(nullptr))
         return {BackupStatus::kNoDesktop, Text()};
-    Text path = WriteLayoutFile(directory);
+    Text path = WriteLayoutFile(directory, DesktopIcons);
     if (!path)
         return {BackupStatus::kNotWritten, Text()};
     return {BackupStatus::kWritten, std::move(path)};

@@ -2,6 +2,7 @@
 // into a new layout backup file, written whole or not at all.
 #pragma once
 
+#include "app/icon_entry.h"
 #include "runtime/heap_block.h"
 
 namespace velmora {
@@ -20,5 +21,9 @@ struct BackupResult {
 // Reads the desktop into DesktopIcons and writes it into a new file in the directory, which is
 // created with its missing parents first.
 BackupResult BackUpLayout(const char* directory) noexcept;
+
+// The icons as they stand, with the screen's size now, into a new file in the directory (created
+// when missing), named after the time now. The path written, or null.
+Text WriteLayoutFile(const char* directory, IconEntryArray& icons) noexcept;
 
 }  // namespace velmora

@@ -6,6 +6,7 @@
 #include "app/dll_commands.h"
 #include "app/texts.h"
 #include "app/tool_commands.h"
+#include "commands/shell_commands.h"
 
 namespace velmora {
 namespace {
@@ -59,11 +60,23 @@ Classification IconClassifier::Classify(const char* caption) const noexcept {
         if (const auto attributes = Look(place, caption, name, ""))
             return {FileOrFolder(*attributes), Text()};
         if (Look(place, caption, linkName, kLinkExtension)) {
+            // The listing says the shortcut file is there: it is read without asking the shell again.
             const Text link(ConcatTexts({place.prefix.get(), caption, kLinkExtension}));
-            return {"[lnk]", tool::ShortcutTarget(link.get())};
+            return {"[lnk]", Text(ReadLinkFileTarget(link.get()))};
         }
     }
     return {"[system]", Text()};
+}
+
+bool IconClassifier::IsOnDesktop(const char* caption, const char* suffix) const noexcept {
+    const std::wstring name = WideOf(caption) + WideOf(suffix);
+    if (name.find_first_of(L"?*") != std::wstring::npos)
+        return false;
+    for (const Place& place : places_) {
+        if (Look(place, caption, name, suffix))
+            return true;
+    }
+    return false;
 }
 
 std::optional<int32_t> IconClassifier::Look(const Place& place,

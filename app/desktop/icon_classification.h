@@ -32,6 +32,9 @@ class IconClassifier {
     explicit IconClassifier(const DesktopDirectories& directories) noexcept;
 
     Classification Classify(const char* caption) const noexcept;
+    // Whether caption + suffix (such as ".lnk") names an entry of either directory, as FileExists
+    // finds one; a name with a wildcard names none.
+    bool IsOnDesktop(const char* caption, const char* suffix) const noexcept;
 
   private:
     struct Place {

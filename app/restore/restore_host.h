@@ -34,7 +34,7 @@ class RestoreHost {
     // picture of the desktop and tells them, and leaves the landing unchecked.
     virtual bool DryRun() noexcept { return false; }
     // Once per restore, when the first move is about to be made; DesktopIcons then holds the desktop
-    // as it stands before the restore. Not in a dry run.
+    // as it stands before the restore, classified as a backup classifies it. Not in a dry run.
     virtual void BeforeFirstMove() noexcept {}
 
     virtual void IconMoved(const IconShift&) noexcept {}

@@ -34,7 +34,7 @@ class RestorePass {
           layout_(layout),
           host_(host),
           dryRun_(host.DryRun()),
-          directories_(WorkOutDesktopDirectories()) {
+          classifier_(WorkOutDesktopDirectories()) {
         std::unordered_map<std::string, int32_t> seen;
         for (const StoredIcon& icon : layout_.icons)
             occurrence_.push_back(seen[icon.caption]++);
@@ -98,29 +98,17 @@ class RestorePass {
 
     static IconEntry& DesktopIcon(int32_t icon) { return DesktopIcons.At(icon + 1, kRestoreIconPositionsRoutine, 2); }
 
-    // A name with "?" or "*" names no file: to the file system they are wildcards.
-    bool ExistsIn(const Text& directory, const char* separator, const std::string& name) const {
-        if (!directory || name.find_first_of("?*") != std::string::npos)
-            return false;
-        const Text path(ConcatTexts({directory.get(), separator, name.c_str()}));
-        return tool::FileExists(path.get());
-    }
-
-    bool ExistsOnDesktop(const std::string& name) const {
-        return ExistsIn(directories_.user, "", name) || ExistsIn(directories_.common, "\\", name);
-    }
-
     Step Decide(size_t entry) noexcept {
         const StoredIcon& icon = layout_.icons[entry];
         if (icon.kind == "system")
             return Step::kPlace;
         if (icon.kind != "lnk") {
-            if (ExistsOnDesktop(icon.caption))
+            if (classifier_.IsOnDesktop(icon.caption.c_str(), ""))
                 return Step::kPlace;
             MissingFiles.Append(Saved(entry));
             return Step::kSkip;
         }
-        if (ExistsOnDesktop(icon.caption + ".lnk"))
+        if (classifier_.IsOnDesktop(icon.caption.c_str(), ".lnk"))
             return Step::kPlace;
         if (!host_.RecreateMissingShortcuts()) {
             host_.ShortcutLeftMissing(icon);
@@ -173,10 +161,25 @@ class RestorePass {
         return true;
     }
 
+    // The picture of the desktop before anything moved, classified as a backup classifies it, so that
+    // the host can keep it as a backup.
+    void ClassifyDesktopIcons() noexcept {
+        const uint32_t count = DesktopIcons.Count();
+        for (uint32_t i = 0; i < count; ++i) {
+            IconEntry& icon = DesktopIcon(static_cast<int32_t>(i));
+            Classification classification = classifier_.Classify(icon.caption ? icon.caption : "");
+            HeapRelease(icon.kind);
+            HeapRelease(icon.target);
+            icon.kind = NewText(classification.kind);
+            icon.target = classification.target.release();
+        }
+    }
+
     // False when the host stopped the restore.
     bool Move(const IconMove& move) noexcept {
         if (!moved_) {
             moved_ = true;
+            ClassifyDesktopIcons();
             host_.BeforeFirstMove();
         }
         if (!host_.Wait(host_.MoveDelay()))
@@ -205,7 +208,8 @@ class RestorePass {
     RestoreHost& host_;
     const bool dryRun_;
     bool moved_ = false;
-    DesktopDirectories directories_;
+    // Each desktop directory listed once: a file check that misses costs no scan of the directory.
+    const IconClassifier classifier_;
     std::vector<int32_t> occurrence_;  // per entry: how many entries of its caption come before it
     std::optional<PlacementPlanner> planner_;
     std::vector<POINT> offsets_;  // per icon: its position less its bounds' top-left corner

@@ -22,11 +22,7 @@ Text SaveRestoreSnapshot() noexcept {
     const std::string directory = SnapshotDirectory();
     if (directory.empty())
         return Text();
-    // The restore's own picture in DesktopIcons holds captions and places only; the snapshot is a
-    // backup like any other, read and classified afresh, and the restore's picture is kept meanwhile.
-    IconEntryArray restoring = std::move(DesktopIcons);
-    Text path = BackUpLayout(directory.c_str()).path;
-    DesktopIcons = std::move(restoring);
+    Text path = WriteLayoutFile(directory.c_str(), DesktopIcons);
     if (!path)
         return path;
     const std::vector<LayoutCandidate> snapshots = ListLayoutFiles(directory);
