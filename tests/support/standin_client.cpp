@@ -15,6 +15,9 @@
 namespace velmora::test {
 namespace {
 
+// A desktop of thousands of icons takes a while to lay out; one that died is noticed at once.
+constexpr DWORD kReadyTimeoutMs = 120000;
+
 std::vector<HWND> TopWindowsOf(DWORD processId) {
     std::vector<HWND> windows;
     for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT)) {
@@ -91,7 +94,7 @@ std::optional<StandInDesktop> StandInDesktop::Start(const std::vector<std::strin
     if (!process)
         return std::nullopt;
     const DWORD id = process->id();
-    const bool ready = WaitFor("the stand-in desktop to be ready", kDefaultTimeoutMs,
+    const bool ready = WaitFor("the stand-in desktop to be ready", kReadyTimeoutMs,
                                [&] { return AllReady(id) || !process->Running(); });
     if (!ready || !process->Running()) {
         ADD_FAILURE() << "the stand-in desktop did not come up: " << commandLine;
