@@ -10,16 +10,13 @@
 #include <string>
 #include <unordered_map>
 
-#include "app/desktop/list_view_records.h"
-#include "app/desktop/remote_buffer.h"
+#include "bench/shell_icons.h"
 #include "commands/com_ptr.h"
 #include "commands/find_handle.h"
 #include "commands/kernel_handle.h"
 
 namespace velmora::bench {
 namespace {
-
-constexpr size_t kTextBytes = 512;
 
 // Names as the directory lists them, with their attributes. The baseline matches names exactly: the
 // benchmark's captions are the file names.
@@ -85,13 +82,6 @@ Kind Classify(const std::string& caption,
     return {"[system]", false, {}};
 }
 
-// The one shell view there is: the stand-in's.
-HWND ShellListView() {
-    const HWND worker = FindWindowA("WorkerW", "");
-    const HWND defView = worker ? FindWindowExA(worker, nullptr, "SHELLDLL_DefView", nullptr) : nullptr;
-    return defView ? FindWindowExA(defView, nullptr, "SysListView32", nullptr) : nullptr;
-}
-
 }  // namespace
 
 bool BaselineBackup(const std::string& userDirectory, const std::string& commonDirectory, const std::string& filePath) {
@@ -101,42 +91,17 @@ bool BaselineBackup(const std::string& userDirectory, const std::string& commonD
     const Listing inCommon = ListDirectory(commonDirectory);
     LinkReader links;
 
+    std::vector<ShellIcon> icons;
     const HWND listView = ShellListView();
-    DWORD processId = 0;
-    if (!listView)
+    if (!listView || !ReadShellIcons(listView, false, icons))
         return false;
-    GetWindowThreadProcessId(listView, &processId);
-    const KernelHandle process(
-        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId));
-    if (!process)
-        return false;
-    const RemoteBuffer record = RemoteBuffer::Allocate(process.get(), sizeof(ListViewItem64));
-    const RemoteBuffer text = RemoteBuffer::Allocate(process.get(), kTextBytes);
-    const RemoteBuffer rect = RemoteBuffer::Allocate(process.get(), sizeof(RECT));
-    if (!record || !text || !rect)
-        return false;
-
-    const int count = static_cast<int>(SendMessageA(listView, LVM_GETITEMCOUNT, 0, 0));
     std::string layout = "[ScreenRect:" + std::to_string(GetSystemMetrics(SM_CXSCREEN)) + "/" +
-                         std::to_string(GetSystemMetrics(SM_CYSCREEN)) + "]\r\n[IconNum:" + std::to_string(count) +
-                         "]\r\n";
-    ListViewItem64 item = {};
-    item.mask = LVIF_TEXT;
-    item.textMax = kTextBytes;
-    item.text = text.address();
-    for (int i = 0; i < count; ++i) {
-        item.item = i;
-        char caption[kTextBytes] = {};
-        RECT bounds = {LVIR_BOUNDS, 0, 0, 0};
-        record.Write(&item, sizeof(item));
-        const auto length = SendMessageA(listView, LVM_GETITEMTEXTA, i, static_cast<LPARAM>(record.address()));
-        text.Read(caption, sizeof(caption));
-        rect.Write(&bounds, sizeof(bounds));
-        SendMessageA(listView, LVM_GETITEMRECT, i, static_cast<LPARAM>(rect.address()));
-        rect.Read(&bounds, sizeof(bounds));
-        const std::string name(caption, strnlen(caption, length < 0 ? 0 : std::min<size_t>(length, kTextBytes - 1)));
-        const Kind kind = Classify(name, user, inUser, commonDirectory, inCommon, links);
-        layout += std::string(kind.tag) + "|[" + name + "]|[" + std::to_string(bounds.left) + "/" +
+                         std::to_string(GetSystemMetrics(SM_CYSCREEN)) +
+                         "]\r\n[IconNum:" + std::to_string(icons.size()) + "]\r\n";
+    for (const ShellIcon& icon : icons) {
+        const Kind kind = Classify(icon.caption, user, inUser, commonDirectory, inCommon, links);
+        const RECT& bounds = icon.bounds;
+        layout += std::string(kind.tag) + "|[" + icon.caption + "]|[" + std::to_string(bounds.left) + "/" +
                   std::to_string(bounds.top) + "/" + std::to_string(bounds.right) + "/" +
                   std::to_string(bounds.bottom) + "]";
         if (kind.isLink)

@@ -10,6 +10,7 @@
 #include "bench/bench_desktop.h"
 #include "bench/bench_options.h"
 #include "bench/ratio_table.h"
+#include "bench/side_by_side.h"
 #include "tests/e2e/layout_files.h"
 #include "bench/stopwatch.h"
 #include "bench/velmora_timing.h"
@@ -23,8 +24,7 @@ using test::FilesIn;
 using test::ReadBytes;
 
 struct BackupTimes {
-    std::vector<double> baseline;
-    std::vector<double> velmora;
+    SideBySide seconds;
     size_t velmoraPeakWorkingSet = 0;
 };
 
@@ -54,8 +54,7 @@ void TimeVelmora(const BenchDesktop& desktop,
     ASSERT_TRUE(DeleteFileA(written.c_str()));
 }
 
-// One Velmora for all runs of a size, as a user who backs up again and again. The two sides take turns
-// at going first, and the first run of each is a warm-up that is not counted; every run's file is
+// One Velmora for all runs of a size, as a user who backs up again and again; every run's file is
 // checked byte for byte.
 void MeasureBackups(const BenchDesktop& desktop, int runs, BackupTimes& times) {
     const auto expected = desktop.ExpectedBackup();
@@ -66,22 +65,11 @@ void MeasureBackups(const BenchDesktop& desktop, int runs, BackupTimes& times) {
     ASSERT_TRUE(app);
     ASSERT_TRUE(test::TypeText(app->backupDirEdit(), velmoraDirectory));
 
-    for (int run = 0; run <= runs; ++run) {
-        double baselineSeconds = 0;
-        double velmoraSeconds = 0;
-        for (bool baselineTurn : {run % 2 == 0, run % 2 != 0}) {
-            if (baselineTurn)
-                TimeBaseline(desktop, baselineFile, *expected, baselineSeconds);
-            else
-                TimeVelmora(desktop, *app, velmoraDirectory, *expected, velmoraSeconds);
-            if (testing::Test::HasFatalFailure())
-                return;
-        }
-        if (run > 0) {
-            times.baseline.push_back(baselineSeconds);
-            times.velmora.push_back(velmoraSeconds);
-        }
-    }
+    times.seconds = MeasureSideBySide(
+        runs, [&](double& seconds) { TimeBaseline(desktop, baselineFile, *expected, seconds); },
+        [&](double& seconds) { TimeVelmora(desktop, *app, velmoraDirectory, *expected, seconds); });
+    if (testing::Test::HasFatalFailure())
+        return;
     times.velmoraPeakWorkingSet = PeakWorkingSet(app->process().get());
     EXPECT_EQ(app->Close(), std::optional<DWORD>(0));
 }
@@ -94,7 +82,7 @@ TEST(BackupBenchmark, VelmoraAgainstTheUnavoidableWork) {
         BackupTimes times;
         MeasureBackups(desktop, Options().runs, times);
         ASSERT_FALSE(HasFatalFailure());
-        table.Add(size, times.baseline, times.velmora, {Megabytes(times.velmoraPeakWorkingSet)});
+        table.Add(size, times.seconds.baseline, times.seconds.velmora, {Megabytes(times.velmoraPeakWorkingSet)});
         std::printf("N = %d measured\n", size);
         std::fflush(stdout);
     }

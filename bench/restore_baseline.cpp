@@ -8,64 +8,10 @@
 #include <unordered_map>
 #include <vector>
 
-#include "app/desktop/list_view_records.h"
-#include "app/desktop/remote_buffer.h"
-#include "commands/kernel_handle.h"
+#include "bench/shell_icons.h"
 
 namespace velmora::bench {
 namespace {
-
-constexpr size_t kTextBytes = 512;
-
-struct ShellIcon {
-    std::string caption;
-    RECT bounds;
-    POINT position;
-};
-
-HWND ShellListView() {
-    const HWND worker = FindWindowA("WorkerW", "");
-    const HWND defView = worker ? FindWindowExA(worker, nullptr, "SHELLDLL_DefView", nullptr) : nullptr;
-    return defView ? FindWindowExA(defView, nullptr, "SysListView32", nullptr) : nullptr;
-}
-
-// One process open, three remote buffers, per item the text, rectangle and position requests.
-bool ReadIcons(HWND listView, std::vector<ShellIcon>& icons) {
-    DWORD processId = 0;
-    GetWindowThreadProcessId(listView, &processId);
-    const KernelHandle process(
-        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId));
-    if (!process)
-        return false;
-    const RemoteBuffer record = RemoteBuffer::Allocate(process.get(), sizeof(ListViewItem64));
-    const RemoteBuffer text = RemoteBuffer::Allocate(process.get(), kTextBytes);
-    const RemoteBuffer rect = RemoteBuffer::Allocate(process.get(), sizeof(RECT));
-    if (!record || !text || !rect)
-        return false;
-    const int count = static_cast<int>(SendMessageA(listView, LVM_GETITEMCOUNT, 0, 0));
-    ListViewItem64 item = {};
-    item.mask = LVIF_TEXT;
-    item.textMax = kTextBytes;
-    item.text = text.address();
-    icons.clear();
-    icons.reserve(static_cast<size_t>(count));
-    for (int i = 0; i < count; ++i) {
-        item.item = i;
-        char caption[kTextBytes] = {};
-        ShellIcon icon = {{}, {LVIR_BOUNDS, 0, 0, 0}, {}};
-        record.Write(&item, sizeof(item));
-        SendMessageA(listView, LVM_GETITEMTEXTA, i, static_cast<LPARAM>(record.address()));
-        text.Read(caption, sizeof(caption));
-        rect.Write(&icon.bounds, sizeof(icon.bounds));
-        SendMessageA(listView, LVM_GETITEMRECT, i, static_cast<LPARAM>(rect.address()));
-        rect.Read(&icon.bounds, sizeof(icon.bounds));
-        SendMessageA(listView, LVM_GETITEMPOSITION, i, static_cast<LPARAM>(rect.address()));
-        rect.Read(&icon.position, sizeof(icon.position));
-        icon.caption.assign(caption, strnlen(caption, kTextBytes - 1));
-        icons.push_back(std::move(icon));
-    }
-    return true;
-}
 
 // The icon each stored entry stands for: the k-th of its caption.
 std::vector<int> MatchEntries(const StoredLayout& layout, const std::vector<ShellIcon>& icons) {
@@ -87,7 +33,7 @@ std::vector<int> MatchEntries(const StoredLayout& layout, const std::vector<Shel
 bool BaselineRestore(const StoredLayout& layout) {
     const HWND listView = ShellListView();
     std::vector<ShellIcon> icons;
-    if (!listView || !ReadIcons(listView, icons))
+    if (!listView || !ReadShellIcons(listView, true, icons))
         return false;
     const std::vector<int> matched = MatchEntries(layout, icons);
     for (size_t entry = 0; entry < matched.size(); ++entry) {
@@ -99,7 +45,7 @@ bool BaselineRestore(const StoredLayout& layout) {
         SendMessageA(listView, LVM_SETITEMPOSITION, static_cast<WPARAM>(matched[entry]),
                      MAKELPARAM(static_cast<short>(x), static_cast<short>(y)));
     }
-    if (!ReadIcons(listView, icons))
+    if (!ReadShellIcons(listView, true, icons))
         return false;
     for (size_t entry = 0; entry < matched.size(); ++entry) {
         const RECT& bounds = icons[static_cast<size_t>(matched[entry])].bounds;

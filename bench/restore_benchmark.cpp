@@ -12,6 +12,7 @@
 #include "bench/bench_options.h"
 #include "bench/ratio_table.h"
 #include "bench/restore_baseline.h"
+#include "bench/side_by_side.h"
 #include "bench/stopwatch.h"
 #include "bench/velmora_timing.h"
 #include "tests/e2e/layout_files.h"
@@ -26,8 +27,7 @@ constexpr char kRestored[] = "还原图标成功！！！";
 constexpr int kDisplacement = 3000;
 
 struct RestoreTimes {
-    std::vector<double> baseline;
-    std::vector<double> velmora;
+    SideBySide seconds;
     size_t velmoraPeakWorkingSet = 0;
 };
 
@@ -70,34 +70,25 @@ void MeasureRestores(const BenchDesktop& desktop, int runs, RestoreTimes& times)
     ASSERT_TRUE(test::TypeText(app->backupFileEdit(), layout->path));
     ASSERT_TRUE(test::TypeText(app->delayEdit(), "0"));
 
-    for (int run = 0; run <= runs; ++run) {
-        double baselineSeconds = 0;
-        double velmoraSeconds = 0;
-        for (bool baselineTurn : {run % 2 == 0, run % 2 != 0}) {
-            Displace(desktop);
-            if (testing::Test::HasFatalFailure())
-                return;
-            if (baselineTurn) {
-                const Stopwatch watch;
-                ASSERT_TRUE(BaselineRestore(layout->parsed));
-                baselineSeconds = watch.Seconds();
-                ExpectRestored(desktop, layout->bytes, "the baseline");
-            } else {
-                ASSERT_TRUE(ReadyForClick(*app));
-                const auto answer = TimeClickToMessageBox(*app, app->restoreButton());
-                ASSERT_TRUE(answer);
-                ASSERT_EQ(answer->text, kRestored);
-                velmoraSeconds = answer->seconds;
-                ExpectRestored(desktop, layout->bytes, "Velmora");
-            }
-            if (testing::Test::HasFatalFailure())
-                return;
-        }
-        if (run > 0) {
-            times.baseline.push_back(baselineSeconds);
-            times.velmora.push_back(velmoraSeconds);
-        }
-    }
+    const auto baseline = [&](double& seconds) {
+        ASSERT_NO_FATAL_FAILURE(Displace(desktop));
+        const Stopwatch watch;
+        ASSERT_TRUE(BaselineRestore(layout->parsed));
+        seconds = watch.Seconds();
+        ExpectRestored(desktop, layout->bytes, "the baseline");
+    };
+    const auto velmora = [&](double& seconds) {
+        ASSERT_NO_FATAL_FAILURE(Displace(desktop));
+        ASSERT_TRUE(ReadyForClick(*app));
+        const auto answer = TimeClickToMessageBox(*app, app->restoreButton());
+        ASSERT_TRUE(answer);
+        ASSERT_EQ(answer->text, kRestored);
+        seconds = answer->seconds;
+        ExpectRestored(desktop, layout->bytes, "Velmora");
+    };
+    times.seconds = MeasureSideBySide(runs, baseline, velmora);
+    if (testing::Test::HasFatalFailure())
+        return;
     times.velmoraPeakWorkingSet = PeakWorkingSet(app->process().get());
     EXPECT_EQ(app->Close(), std::optional<DWORD>(0));
 }
@@ -111,7 +102,7 @@ TEST(RestoreBenchmark, VelmoraAgainstTheUnavoidableWork) {
         RestoreTimes times;
         MeasureRestores(desktop, Options().runs, times);
         ASSERT_FALSE(HasFatalFailure());
-        table.Add(size, times.baseline, times.velmora, {Megabytes(times.velmoraPeakWorkingSet)});
+        table.Add(size, times.seconds.baseline, times.seconds.velmora, {Megabytes(times.velmoraPeakWorkingSet)});
         std::printf("N = %d measured\n", size);
         std::fflush(stdout);
     }
