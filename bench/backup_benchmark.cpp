@@ -8,8 +8,6 @@
 
 #include "bench/backup_baseline.h"
 #include "bench/bench_desktop.h"
-#include "bench/bench_options.h"
-#include "bench/ratio_table.h"
 #include "bench/side_by_side.h"
 #include "tests/e2e/layout_files.h"
 #include "bench/stopwatch.h"
@@ -22,11 +20,6 @@ namespace {
 
 using test::FilesIn;
 using test::ReadBytes;
-
-struct BackupTimes {
-    SideBySide seconds;
-    size_t velmoraPeakWorkingSet = 0;
-};
 
 void TimeBaseline(const BenchDesktop& desktop, const std::string& file, const std::string& expected, double& seconds) {
     desktop.Settle();
@@ -56,7 +49,7 @@ void TimeVelmora(const BenchDesktop& desktop,
 
 // One Velmora for all runs of a size, as a user who backs up again and again; every run's file is
 // checked byte for byte.
-void MeasureBackups(const BenchDesktop& desktop, int runs, BackupTimes& times) {
+void MeasureBackups(const BenchDesktop& desktop, int runs, SizeFigures& times) {
     const auto expected = desktop.ExpectedBackup();
     ASSERT_TRUE(expected);
     const std::string velmoraDirectory = test::MakeScratchDirectory("bench-velmora");
@@ -75,18 +68,7 @@ void MeasureBackups(const BenchDesktop& desktop, int runs, BackupTimes& times) {
 }
 
 TEST(BackupBenchmark, VelmoraAgainstTheUnavoidableWork) {
-    RatioTable table("Backup, from the click to the message box; median seconds per run", {"Velmora peak working set"});
-    for (int size : Options().sizes) {
-        BenchDesktop desktop;
-        ASSERT_TRUE(desktop.Start(size));
-        BackupTimes times;
-        MeasureBackups(desktop, Options().runs, times);
-        ASSERT_FALSE(HasFatalFailure());
-        table.Add(size, times.seconds.baseline, times.seconds.velmora, {Megabytes(times.velmoraPeakWorkingSet)});
-        std::printf("N = %d measured\n", size);
-        std::fflush(stdout);
-    }
-    std::printf("\n%s\n", table.Text().c_str());
+    MeasureEverySize("Backup, from the click to the message box; median seconds per run", MeasureBackups);
 }
 
 }  // namespace

@@ -26,11 +26,6 @@ constexpr char kRestored[] = "还原图标成功！！！";
 // Far right of every icon: each icon's own place is free when the restore starts, so each takes one move.
 constexpr int kDisplacement = 3000;
 
-struct RestoreTimes {
-    SideBySide seconds;
-    size_t velmoraPeakWorkingSet = 0;
-};
-
 void Displace(const BenchDesktop& desktop) {
     const auto items = desktop.shell().Report();
     ASSERT_TRUE(items);
@@ -62,7 +57,7 @@ std::optional<Layout> SaveLayout(const BenchDesktop& desktop) {
     return layout;
 }
 
-void MeasureRestores(const BenchDesktop& desktop, int runs, RestoreTimes& times) {
+void MeasureRestores(const BenchDesktop& desktop, int runs, SizeFigures& times) {
     const auto layout = SaveLayout(desktop);
     ASSERT_TRUE(layout);
     auto app = test::VelmoraApp::Start();
@@ -94,19 +89,8 @@ void MeasureRestores(const BenchDesktop& desktop, int runs, RestoreTimes& times)
 }
 
 TEST(RestoreBenchmark, VelmoraAgainstTheUnavoidableWork) {
-    RatioTable table("Restore with delay 0, every icon displaced, from the click to the message box; median seconds",
-                     {"Velmora peak working set"});
-    for (int size : Options().sizes) {
-        BenchDesktop desktop;
-        ASSERT_TRUE(desktop.Start(size));
-        RestoreTimes times;
-        MeasureRestores(desktop, Options().runs, times);
-        ASSERT_FALSE(HasFatalFailure());
-        table.Add(size, times.seconds.baseline, times.seconds.velmora, {Megabytes(times.velmoraPeakWorkingSet)});
-        std::printf("N = %d measured\n", size);
-        std::fflush(stdout);
-    }
-    std::printf("\n%s\n", table.Text().c_str());
+    MeasureEverySize("Restore with delay 0, every icon displaced, from the click to the message box; median seconds",
+                     MeasureRestores);
 }
 
 double ProcessorSeconds(HANDLE process) {

@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
+#include "bench/bench_options.h"
+#include "bench/ratio_table.h"
+
 namespace velmora::bench {
 
 SideBySide MeasureSideBySide(int runs,
@@ -25,6 +30,22 @@ SideBySide MeasureSideBySide(int runs,
         }
     }
     return times;
+}
+
+void MeasureEverySize(const std::string& title,
+                      const std::function<void(const BenchDesktop&, int runs, SizeFigures&)>& measure) {
+    RatioTable table(title, {"Velmora peak working set"});
+    for (int size : Options().sizes) {
+        BenchDesktop desktop;
+        ASSERT_TRUE(desktop.Start(size));
+        SizeFigures figures;
+        measure(desktop, Options().runs, figures);
+        ASSERT_FALSE(testing::Test::HasFatalFailure());
+        table.Add(size, figures.seconds.baseline, figures.seconds.velmora, {Megabytes(figures.velmoraPeakWorkingSet)});
+        std::printf("N = %d measured\n", size);
+        std::fflush(stdout);
+    }
+    std::printf("\n%s\n", table.Text().c_str());
 }
 
 }  // namespace velmora::bench
