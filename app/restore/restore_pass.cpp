@@ -22,6 +22,7 @@ namespace {
 // not waited for any longer.
 constexpr DWORD kShortcutIconWaitMs = 5000;
 constexpr int32_t kShortcutIconPollMs = 10;
+constexpr int32_t kShellSettleMs = 100;
 
 IconEntry& Saved(size_t entry) {
     return SavedIcons.At(static_cast<int32_t>(entry + 1), kRestoreIconPositionsRoutine, 1);
@@ -62,6 +63,10 @@ class RestorePass {
         *FreeSlot.get() = ItemRectangle{planner_->FreeSlot().x, planner_->FreeSlot().y, 0, 0};
         if (dryRun_)
             return RestoreStatus::kDone;
+        // The shell has the moves to draw, and may still rearrange what it took: reading back while it
+        // does makes every answer wait behind the drawing, and may see a place it is about to change.
+        if (moved_ && !host_.Wait(kShellSettleMs))
+            return RestoreStatus::kStopped;
         return CheckWhereTheyLanded() ? RestoreStatus::kDone : RestoreStatus::kNoDesktop;
     }
 
