@@ -1,6 +1,7 @@
 #include "app/texts.h"
 
 #include <cstring>
+#include <limits>
 
 #include "runtime/heap.h"
 #include "runtime/numeric_conversion.h"
@@ -47,6 +48,24 @@ int32_t TruncateToInteger(double value) noexcept {
     const auto bits = std::bit_cast<uint64_t>(value);
     return NumericValueToInteger(
         ValueRecord{static_cast<uint32_t>(bits), static_cast<uint32_t>(bits >> 32), kTypeDouble});
+}
+
+std::optional<int32_t> ParseStrictInteger(std::string_view text) noexcept {
+    const bool negative = !text.empty() && text.front() == '-';
+    if (negative)
+        text.remove_prefix(1);
+    if (text.empty() || text.size() > 10)
+        return std::nullopt;
+    int64_t value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    value = negative ? -value : value;
+    if (value < std::numeric_limits<int32_t>::min() || value > std::numeric_limits<int32_t>::max())
+        return std::nullopt;
+    return static_cast<int32_t>(value);
 }
 
 }  // namespace velmora

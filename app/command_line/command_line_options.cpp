@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <optional>
 
+#include "app/texts.h"
+
 namespace velmora {
 namespace {
 
@@ -66,15 +68,8 @@ bool LooksLikeOption(std::string_view argument) {
 
 // Digits only: no sign, no spaces, nothing after the number.
 std::optional<int32_t> Milliseconds(std::string_view text) {
-    if (text.empty() || text.size() > 6)
-        return std::nullopt;
-    int32_t value = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        value = value * 10 + (c - '0');
-    }
-    if (value > kMaxDelayMs)
+    const std::optional<int32_t> value = text.starts_with('-') ? std::nullopt : ParseStrictInteger(text);
+    if (!value || *value > kMaxDelayMs)
         return std::nullopt;
     return value;
 }

@@ -1,32 +1,14 @@
 #include "app/layout/layout_reader.h"
 
 #include <algorithm>
-#include <limits>
+
+#include "app/texts.h"
 
 namespace velmora {
 namespace {
 
 constexpr std::string_view kScreenPrefix = "[ScreenRect:";
 constexpr std::string_view kCountPrefix = "[IconNum:";
-
-// Decimal with an optional "-", nothing else, within 32 bits.
-std::optional<int32_t> StrictInteger(std::string_view text) {
-    const bool negative = !text.empty() && text.front() == '-';
-    if (negative)
-        text.remove_prefix(1);
-    if (text.empty() || text.size() > 10)
-        return std::nullopt;
-    int64_t value = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        value = value * 10 + (c - '0');
-    }
-    value = negative ? -value : value;
-    if (value < std::numeric_limits<int32_t>::min() || value > std::numeric_limits<int32_t>::max())
-        return std::nullopt;
-    return static_cast<int32_t>(value);
-}
 
 bool IsBracketed(std::string_view field) {
     return field.size() >= 2 && field.front() == '[' && field.back() == ']';
@@ -57,7 +39,7 @@ std::optional<ItemRectangle> RectangleField(std::string_view field) {
         return std::nullopt;
     int32_t values[4] = {};
     for (size_t i = 0; i < 4; ++i) {
-        const std::optional<int32_t> value = StrictInteger(numbers[i]);
+        const std::optional<int32_t> value = ParseStrictInteger(numbers[i]);
         if (!value)
             return std::nullopt;
         values[i] = *value;
@@ -102,7 +84,7 @@ std::optional<int32_t> CountLine(std::string_view line) {
     if (!line.starts_with(kCountPrefix) || !line.ends_with("]"))
         return std::nullopt;
     const std::optional<int32_t> count =
-        StrictInteger(line.substr(kCountPrefix.size(), line.size() - kCountPrefix.size() - 1));
+        ParseStrictInteger(line.substr(kCountPrefix.size(), line.size() - kCountPrefix.size() - 1));
     if (!count || *count < 0 || *count > kLayoutEntryLimit)
         return std::nullopt;
     return count;
@@ -119,8 +101,8 @@ StoredScreen ReadScreenLine(std::string_view firstLine) noexcept {
         SplitAt(firstLine.substr(kScreenPrefix.size(), firstLine.size() - kScreenPrefix.size() - 1), '/');
     if (parts.size() != 2)
         return {};
-    const std::optional<int32_t> width = StrictInteger(parts[0]);
-    const std::optional<int32_t> height = StrictInteger(parts[1]);
+    const std::optional<int32_t> width = ParseStrictInteger(parts[0]);
+    const std::optional<int32_t> height = ParseStrictInteger(parts[1]);
     if (!width || !height)
         return {};
     return {*width, *height};
